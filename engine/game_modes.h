@@ -1,0 +1,20 @@
+// The five game modes and the operations that switch between them, with the default players.
+#pragma once
+
+#include <string_view>
+
+#include "engine/game_state.h"
+
+namespace velkor {
+
+void setSoloMode(GameState& g);
+void startVsGame(GameState& g);
+void returnToMenu(GameState& g);
+void startDemo(GameState& g);
+void setVsPlayerNames(GameState& g);
+void setVsCpuPlayerNames(GameState& g);
+
+// Stores a name at the players' fixed width of 12 characters.
+void setPlayerName(GameState& g, int player, std::string_view name);
+
+}  // namespace velkor

@@ -1,0 +1,103 @@
+// The whole state of one run of the game: the table, the shot, the match, the records,
+// the settings, the main window's controls and timers, and the ports to the outside.
+// Each test builds its own; nothing here is global.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "engine/ports.h"
+#include "engine/types.h"
+#include "platform/form.h"
+#include "platform/random.h"
+#include "platform/timer.h"
+#include "records/record_types.h"
+#include "sound/track_record.h"
+
+namespace velkor {
+
+struct PlayerRecord {
+  std::string name = std::string(12, ' ');  // 12 characters, blank-padded
+  bool isBreaker = false;
+  Integer gamesWon = 0;
+};
+
+struct GameState {
+  GameState();
+  GameState(const GameState&) = delete;
+  GameState& operator=(const GameState&) = delete;
+
+  // Table and balls.
+  std::array<BallRecord, 10> balls{};
+  std::array<BallRecord, 10> savedBalls{};
+  std::array<TablePoint, 11> pocketPoints{};
+  TablePoint aimPoint{};
+
+  // Per-shot state.
+  std::array<Integer, 10> shotPocketed{};
+  Integer shotPocketedCount = 0;
+  Integer firstHit = 0;
+  bool firstHitPending = false;
+  Integer targetBall = 0;
+  bool ballInHand = false;
+  bool savedBallInHand = false;
+
+  // Counters.
+  Integer shotCount = 0;
+  Integer turnCount = 0;
+  Integer foulCount = 0;
+  Long elapsedSeconds = 0;
+  Integer idleSeconds = 0;
+  Single swingPhase = 0;  // break-aim swing; kept from one rack to the next
+
+  // Players and mode.
+  std::array<PlayerRecord, 2> players{};
+  Integer gameMode = modeSolo;
+  bool vsComputer = false;
+  Integer gamesToWin = 3;
+  Integer quibLevel = 1;
+  Integer quibProgress = 0;
+
+  // Records.
+  SoloTable soloRec{};
+  VsCpuTable vsRec{};
+
+  // Settings and language.
+  bool japaneseUI = false;
+  Integer startHiColor = -1;
+  Integer hiColor = -1;
+  Integer soundOn = 1;
+  Integer bgmOn = -1;
+
+  // Music.
+  std::array<TrackRecord, 11> trackTable{};
+  Integer bgmScene = bgmOff;
+  Integer bgmPrevScene = bgmOff;
+
+  // Main-window fields.
+  Single scaleX = 0.2f;
+  Single scaleY = 0.2f;
+  Single ballDiameterPx = 20;
+  bool breakPending = true;
+  bool draggingCueBall = false;
+  bool debugMode = false;
+
+  // Controls and timers of the main window.
+  Form form;
+  Timer Timer1{"Timer1"};                  // shot tick, 50 ms
+  Timer Timer2{"Timer2"};                  // break-aim swing, 10 ms
+  Timer timCom{"timCom"};                  // computer turn, 100 ms
+  Timer timDemo{"timDemo"};                // title-screen idle count, 1 s
+  Timer timTimeCounter{"timTimeCounter"};  // game clock, 1 s
+  Timer timBGM{"timBGM"};                  // music, 500 ms
+
+  // Ports; never null.
+  Screen* screen = &nullScreen();
+  Sound* sound = &nullSound();
+  Random* random = nullptr;  // points at ownRandom unless a test or tool injects one
+
+ private:
+  ClockRandom ownRandom_;
+};
+
+}  // namespace velkor

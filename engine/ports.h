@@ -1,0 +1,62 @@
+// What the game asks of the outside world. The core calls these; the application
+// implements them with Qt and SDL, tests with fakes, and a build without a screen
+// or sound uses the empty bodies below.
+#pragma once
+
+#include <string>
+
+#include "engine/types.h"
+#include "platform/form.h"
+
+namespace velkor {
+
+// Dialog windows that the game shows modally; each call returns when the window has closed.
+enum class Window {
+  frmRecord,        // solo result
+  frmInputBox,      // name entry
+  frmVsResult,      // game and match result
+  frmChangeVsMode,  // match set-up
+  frmVersion,       // version window
+};
+
+class Screen {
+ public:
+  virtual ~Screen() = default;
+
+  // A property of a control in the game's Form changed.
+  virtual void controlChanged(Ctl) {}
+
+  // Table drawing.
+  virtual void drawTable() {}
+  virtual void drawBallOnTable(int /*ballNo*/) {}
+  virtual void drawBallIntoPocket(int /*ballNo*/, int /*pocketNo*/) {}
+  virtual void drawPocketedBalls() {}
+  virtual void showInfomation() {}
+  // Clears a picture (picPool, picPocketedBalls) to its background.
+  virtual void clearPicture(Ctl) {}
+  // Makes what was drawn into a picture's persistent image visible.
+  virtual void refreshPicture(Ctl) {}
+
+  // The game's own message box (already sized by the game); returns when closed.
+  virtual void showMessageBox(const std::string& /*text*/) {}
+  // The standard message box with an OK button; returns when closed.
+  virtual void showStandardMessage(const std::string& /*text*/) {}
+  virtual void showModal(Window) {}
+
+  // Lets pending window events run; called by the physics step at the head of every pass.
+  virtual void pumpEvents() {}
+};
+
+class Sound {
+ public:
+  virtual ~Sound() = default;
+  virtual void playHitSound(Single /*strength*/) {}
+  virtual void playWallSound(Single /*strength*/) {}
+  virtual void playDropSound(Single /*strength*/) {}
+};
+
+// The default, silent and invisible, ports.
+Screen& nullScreen();
+Sound& nullSound();
+
+}  // namespace velkor

@@ -1,0 +1,22 @@
+// Racking, the break-aim swing, the shot launch, the per-shot reset, the take-back
+// snapshot and the scripted break.
+#pragma once
+
+#include <array>
+
+#include "engine/game_state.h"
+
+namespace velkor {
+
+// Rack positions of balls 0..9.
+std::array<TablePoint, 10> rackPositions();
+
+void setUpRack(GameState& g);
+void startRack(GameState& g);
+void Timer2_Timer(GameState& g);
+void launchShot(GameState& g);
+void initShotState(GameState& g);
+void saveShotSnapshot(GameState& g);
+void scatterRackOnBreak(GameState& g);
+
+}  // namespace velkor

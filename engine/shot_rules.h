@@ -1,0 +1,21 @@
+// The shot tick and the end-of-shot rules: fouls, ball in hand, re-spotting, turns,
+// the won game by mode, take-back and the game clock.
+#pragma once
+
+#include <string>
+
+#include "engine/game_state.h"
+
+namespace velkor {
+
+constexpr Single kBreakContactX = 1700;
+
+void Timer1_Timer(GameState& g);
+void timTimeCounter_Timer(GameState& g);
+Integer getTurnPlayerIndex(const GameState& g, Integer turn);
+std::string getPlayerName(const GameState& g, Integer turn);
+void awardGame(GameState& g, Integer turn);
+void respotPocketedBalls(GameState& g);
+void takeBackShot(GameState& g);
+
+}  // namespace velkor

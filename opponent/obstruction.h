@@ -1,0 +1,35 @@
+// Obstruction and bank geometry for the computer's shot planning and ball placement.
+// Flags follow the game's convention in the results: true = blocked / occupied / inside.
+#pragma once
+
+#include <algorithm>
+
+#include "engine/game_state.h"
+
+namespace velkor {
+
+bool isPathBlocked(const GameState& g, TablePoint a, TablePoint b);
+bool isPathBlockedExcept(const GameState& g, TablePoint a, TablePoint b, Integer exceptBall);
+bool isBankPathBlocked(const GameState& g, TablePoint a, TablePoint b, TablePoint& p,
+                       Integer cushion, Integer exceptBall);
+bool isPointOnBall(const GameState& g, Single x, Single y);
+bool isPointOnOtherObjectBall(const GameState& g, Single x, Single y, Integer skip);
+bool checkAngleAndZone(TablePoint p, Single angle);
+bool isInTable(Single x, Single y);
+Integer getCushionTowards(TablePoint a, TablePoint b);
+void setBankPockets(GameState& g, Integer cushion);
+
+template <typename T>
+constexpr T getMax(T a, T b) {
+  return a > b ? a : b;
+}
+template <typename T>
+constexpr T getMin(T a, T b) {
+  return a < b ? a : b;
+}
+template <typename T>
+constexpr T limitRange(T x, T lo, T hi) {
+  return getMax(getMin(x, hi), lo);
+}
+
+}  // namespace velkor

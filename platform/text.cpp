@@ -1,0 +1,49 @@
+#include "platform/text.h"
+
+namespace velkor {
+
+namespace {
+bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// End of the character that starts at byte i; a malformed sequence counts byte by byte.
+std::size_t nextCharEnd(std::string_view s, std::size_t i) {
+  unsigned char c = static_cast<unsigned char>(s[i]);
+  std::size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+  std::size_t k = 1;
+  while (k < len && i + k < s.size() && isContinuation(static_cast<unsigned char>(s[i + k]))) ++k;
+  return i + k;
+}
+}  // namespace
+
+std::size_t textLength(std::string_view s) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < s.size(); i = nextCharEnd(s, i)) ++n;
+  return n;
+}
+
+std::string leftChars(std::string_view s, std::size_t n) {
+  std::size_t i = 0;
+  for (std::size_t chars = 0; i < s.size() && chars < n; ++chars) i = nextCharEnd(s, i);
+  return std::string(s.substr(0, i));
+}
+
+std::string fixedText(std::string_view s, std::size_t n) {
+  std::string out = leftChars(s, n);
+  std::size_t len = textLength(out);
+  if (len < n) out.append(n - len, ' ');
+  return out;
+}
+
+std::string trimBlanks(std::string_view s) {
+  std::size_t b = 0;
+  std::size_t e = s.size();
+  while (b < e && s[b] == ' ') ++b;
+  while (e > b && s[e - 1] == ' ') --e;
+  return std::string(s.substr(b, e - b));
+}
+
+std::string signedNumberText(long long v) {
+  return v < 0 ? std::to_string(v) : " " + std::to_string(v);
+}
+
+}  // namespace velkor

@@ -1,0 +1,24 @@
+// Fixed-width texts measured in characters (UTF-8 code points), not bytes.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velkor {
+
+// Number of UTF-8 characters; a stray continuation byte counts as one.
+std::size_t textLength(std::string_view s);
+
+// The first n characters of s.
+std::string leftChars(std::string_view s, std::size_t n);
+
+// s blank-padded to n characters, or cut to n when longer.
+std::string fixedText(std::string_view s, std::size_t n);
+
+// s without leading and trailing blanks.
+std::string trimBlanks(std::string_view s);
+
+// Decimal text of a number with one leading blank when it is not negative: " 12", "-1".
+std::string signedNumberText(long long v);
+
+}  // namespace velkor

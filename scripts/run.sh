@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the game from the folder that holds its assets.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" "$root/build"
+cd "$root/build"
+if [ -x ./velkor ]; then exec ./velkor "$@"; else exec ./velkor-sim --help; fi

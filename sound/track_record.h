@@ -1,0 +1,17 @@
+// One row of the music track table.
+#pragma once
+
+#include <string>
+
+#include "engine/types.h"
+
+namespace velkor {
+
+struct TrackRecord {
+  std::string title;
+  std::string file;
+  Integer seconds = 0;
+  std::string credit;
+};
+
+}  // namespace velkor

@@ -1,0 +1,119 @@
+#include "engine/table_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace velkor {
+namespace {
+
+struct DirectionCase {
+  Single dx, dy, expected;
+};
+
+class GetDirectionTest : public ::testing::TestWithParam<DirectionCase> {};
+
+TEST_P(GetDirectionTest, GivesHeadingInHalfOpenRange) {
+  const DirectionCase c = GetParam();
+  EXPECT_FLOAT_EQ(getDirection(100, 100, 100 + c.dx, 100 + c.dy), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GetDirectionTest,
+    ::testing::Values(DirectionCase{0, 0, 0}, DirectionCase{-5, 0, 3.1415926f},
+                      DirectionCase{0, 7, 3.1415926f / 2}, DirectionCase{0, -7, -3.1415926f / 2},
+                      DirectionCase{3, 0, 0},
+                      DirectionCase{-1, 1, static_cast<Single>(std::atan(-1.0) + 3.1415926)},
+                      DirectionCase{-1, -1, static_cast<Single>(std::atan(1.0) - 3.1415926)},
+                      DirectionCase{1, 1, static_cast<Single>(std::atan(1.0))}));
+
+TEST(TableModel, PocketTableHoldsTheSixCentres) {
+  GameState g;
+  initPocketTable(g);
+  const TablePoint expected[] = {{50, 1150}, {1200, 1150}, {2350, 1150},
+                                 {50, 50},   {1200, 50},   {2350, 50}};
+  for (int i = 1; i <= 6; ++i) {
+    EXPECT_EQ(g.pocketPoints[i].x, expected[i - 1].x) << i;
+    EXPECT_EQ(g.pocketPoints[i].y, expected[i - 1].y) << i;
+  }
+}
+
+class BlockingBallTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (auto& b : g.balls) b.onTable = false;
+  }
+  void put(int n, Single x, Single y) {
+    g.balls[n].onTable = true;
+    g.balls[n].x = x;
+    g.balls[n].y = y;
+  }
+  GameState g;
+};
+
+TEST_F(BlockingBallTest, BoundsOfTheBlockingZone) {
+  const TablePoint a{0, 0}, b{1000, 0};
+  put(3, 500, 99.9f);
+  EXPECT_EQ(getBlockingBall(g, a, b, 0), 3);
+  EXPECT_EQ(getBlockingBall(g, a, b, 3), 0) << "excepted ball";
+  g.balls[3].y = 100.05f;  // Single arithmetic: a ball at exactly 100 may round either way
+  EXPECT_EQ(getBlockingBall(g, a, b, 0), 0) << "one diameter away";
+  g.balls[3] = {};
+  g.balls[3].onTable = false;
+  put(4, 0, 50);
+  EXPECT_EQ(getBlockingBall(g, a, b, 0), 0) << "level with a";
+  put(5, 1000, 10);
+  EXPECT_EQ(getBlockingBall(g, a, b, 0), 0) << "projection reaches b";
+  put(6, 0, 0);
+  EXPECT_EQ(getBlockingBall(g, a, b, 0), 6) << "centre at a";
+  EXPECT_EQ(getBlockingBall(g, a, a, 0), 0) << "zero-length path";
+}
+
+TEST_F(BlockingBallTest, LowerBlockingBallWinsOverBallAtStart) {
+  put(2, 500, 0);
+  put(7, 0, 0);
+  EXPECT_EQ(getBlockingBall(g, {0, 0}, {1000, 0}, 0), 2);
+}
+
+TEST(TableModel, AngleBetweenVectors) {
+  EXPECT_EQ(getAngleBetween({0, 0}, {1, 0}), 0);
+  EXPECT_FLOAT_EQ(getAngleBetween({1, 0}, {0, 3}), 3.1415926f / 2);
+  EXPECT_FLOAT_EQ(getAngleBetween({1, 0}, {-2, 0}), 3.1415926f);
+  EXPECT_FLOAT_EQ(getAngleBetween({1, 1}, {2, 2}), 0);
+}
+
+TEST(TableModel, BallsTextAndLowestBall) {
+  GameState g;
+  EXPECT_EQ(getPocketedBalls(g), "000000000");
+  EXPECT_EQ(getNumOfBallFromBalls(getPocketedBalls(g)), 0);
+  EXPECT_EQ(getLowestBall(g), 1);
+  for (int i = 1; i <= 9; ++i) g.balls[i].onTable = false;
+  EXPECT_EQ(getPocketedBalls(g), "123456789");
+  EXPECT_EQ(getLowestBall(g), 0);
+  EXPECT_EQ(getNumOfBallFromBalls("0000"), 5);
+  EXPECT_EQ(getNumOfBallFromBalls("0 0000000"), 1);
+}
+
+TEST(TableModel, StoppedBallsAndStopAll) {
+  GameState g;
+  EXPECT_TRUE(isAllBallsStopped(g));
+  g.balls[0].speed = 1;
+  EXPECT_FALSE(isAllBallsStopped(g));
+  g.balls[0].speed = -3;  // the break's negative shares count as at rest
+  EXPECT_TRUE(isAllBallsStopped(g));
+  g.balls[4] = {10, 20, 30, 40, true, 50, 1, 2, 3};
+  stopAllBalls(g);
+  EXPECT_EQ(g.balls[4].speed, 0);
+  EXPECT_EQ(g.balls[4].followSpin, 0);
+  EXPECT_EQ(g.balls[4].sideSpin, 0);
+  EXPECT_EQ(g.balls[4].vx, 30) << "velocity components stay";
+}
+
+TEST(TableModel, LargerAndSmallerReturnBOnTies) {
+  EXPECT_EQ(getLarger(2, 2), 2);
+  EXPECT_EQ(getSmaller(-1.5f, 3.0f), -1.5f);
+  EXPECT_EQ(getLarger(-1.5f, 3.0f), 3.0f);
+}
+
+}  // namespace
+}  // namespace velkor

@@ -1,0 +1,79 @@
+// Test doubles for the game's ports: they record every call, in order, as text.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/game_state.h"
+
+namespace velkor::testing {
+
+class FakeScreen : public Screen {
+ public:
+  // Each entry is a call: "drawTable", "drawBallOnTable 3", "message You missed !", ...
+  std::vector<std::string> calls;
+  // Control changes are noisy; recorded only when asked.
+  bool recordControls = false;
+  // Called when a modal window opens, so a test can act as the user would.
+  std::function<void(Window)> onModal;
+  std::function<void(const std::string&)> onMessage;
+
+  void controlChanged(Ctl c) override {
+    if (recordControls) calls.push_back(std::string("control ") + controlName(c));
+  }
+  void drawTable() override { calls.push_back("drawTable"); }
+  void drawBallOnTable(int n) override { calls.push_back("drawBallOnTable " + std::to_string(n)); }
+  void drawBallIntoPocket(int n, int p) override {
+    calls.push_back("drawBallIntoPocket " + std::to_string(n) + " " + std::to_string(p));
+  }
+  void drawPocketedBalls() override { calls.push_back("drawPocketedBalls"); }
+  void showInfomation() override { calls.push_back("showInfomation"); }
+  void clearPicture(Ctl c) override { calls.push_back(std::string("clear ") + controlName(c)); }
+  void refreshPicture(Ctl c) override { calls.push_back(std::string("refresh ") + controlName(c)); }
+  void showMessageBox(const std::string& text) override {
+    calls.push_back("message " + text);
+    if (onMessage) onMessage(text);
+  }
+  void showStandardMessage(const std::string& text) override { calls.push_back("msgbox " + text); }
+  void showModal(Window w) override {
+    static const char* names[] = {"frmRecord", "frmInputBox", "frmVsResult", "frmChangeVsMode",
+                                  "frmVersion"};
+    calls.push_back(std::string("window ") + names[static_cast<int>(w)]);
+    if (onModal) onModal(w);
+  }
+  void pumpEvents() override { ++pumps; }
+  int pumps = 0;
+
+  // Calls that start with prefix.
+  std::vector<std::string> callsStartingWith(const std::string& prefix) const {
+    std::vector<std::string> out;
+    for (const std::string& c : calls) {
+      if (c.rfind(prefix, 0) == 0) out.push_back(c);
+    }
+    return out;
+  }
+};
+
+class FakeSound : public Sound {
+ public:
+  std::vector<std::pair<std::string, Single>> calls;
+  void playHitSound(Single s) override { calls.push_back({"hit", s}); }
+  void playWallSound(Single s) override { calls.push_back({"wall", s}); }
+  void playDropSound(Single s) override { calls.push_back({"drop", s}); }
+};
+
+// A game state wired to fakes and a fixed random sequence.
+struct Fixture {
+  Fixture() {
+    g.screen = &screen;
+    g.sound = &sound;
+    g.random = &random;
+  }
+  GameState g;
+  FakeScreen screen;
+  FakeSound sound;
+  SequenceRandom random;
+};
+
+}  // namespace velkor::testing

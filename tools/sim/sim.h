@@ -1,0 +1,95 @@
+// The scenario driver: a game state with recording ports, and the table of commands
+// that velkor-sim reads one a line. Each group of commands registers itself in its own file.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/game_state.h"
+
+namespace velkor::sim {
+
+// Sounds asked for by the engine, in order.
+class RecordingSound : public Sound {
+ public:
+  struct Call {
+    std::string kind;  // "hit", "wall", "drop"
+    Single strength;
+  };
+  void playHitSound(Single s) override { calls.push_back({"hit", s}); }
+  void playWallSound(Single s) override { calls.push_back({"wall", s}); }
+  void playDropSound(Single s) override { calls.push_back({"drop", s}); }
+  std::vector<Call> calls;
+};
+
+// Messages and windows that the rules showed, printed as they come.
+class RecordingScreen : public Screen {
+ public:
+  explicit RecordingScreen(std::ostream& out) : out_(out) {}
+  void showMessageBox(const std::string& text) override;
+  void showStandardMessage(const std::string& text) override;
+  void showModal(Window w) override;
+
+ private:
+  std::ostream& out_;
+};
+
+struct Sim {
+  explicit Sim(std::ostream& out);
+  GameState g;
+  RecordingSound sound;
+  RecordingScreen screen;
+  SequenceRandom random;
+  std::ostream& out;
+};
+
+struct ParseError {
+  std::string reason;
+};
+
+// The words of one command line after the command's name.
+class Args {
+ public:
+  explicit Args(std::vector<std::string> words) : words_(std::move(words)) {}
+  std::size_t size() const { return words_.size(); }
+  // Throws ParseError unless there are between lo and hi words.
+  void expectCount(std::size_t lo, std::size_t hi) const;
+  double number(std::size_t i) const;                     // any finite number
+  double number(std::size_t i, double fallback) const;     // optional
+  long integer(std::size_t i, long lo, long hi) const;     // a whole number in lo..hi
+  const std::string& word(std::size_t i) const;
+  // The word, which must be one of the choices.
+  const std::string& choice(std::size_t i, const std::vector<std::string>& choices) const;
+
+ private:
+  std::vector<std::string> words_;
+};
+
+using Action = std::function<void(Sim&)>;
+
+struct Command {
+  std::string usage;  // "ball N X Y [SPEED DIRECTION FOLLOW SIDE]"
+  std::string help;
+  std::function<Action(const Args&)> parse;  // throws ParseError
+};
+
+using CommandTable = std::map<std::string, Command>;
+
+// One registration function per group of commands.
+void addTableCommands(CommandTable& t);
+
+const CommandTable& commands();
+
+// Prints numbers with 9 significant digits, the format of every result line.
+std::string num(double v);
+
+// Parses the whole script first; on the first bad line prints "line N: reason" to err and
+// returns 2 without running anything. Otherwise runs every line and returns 0.
+int runScript(std::istream& in, std::ostream& out, std::ostream& err);
+
+std::string helpText();
+
+}  // namespace velkor::sim
