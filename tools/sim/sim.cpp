@@ -83,6 +83,11 @@ const CommandTable& commands() {
   static const CommandTable table = [] {
     CommandTable t;
     addTableCommands(t);
+    addPhysicsCommands(t);
+    addRackCommands(t);
+    addGeometryCommands(t);
+    addRulesCommands(t);
+    addRecordsCommands(t);
     return t;
   }();
   return table;

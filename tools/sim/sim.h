@@ -78,8 +78,13 @@ struct Command {
 
 using CommandTable = std::map<std::string, Command>;
 
-// One registration function per group of commands.
+// One registration function per group of commands, each in its own file.
 void addTableCommands(CommandTable& t);
+void addPhysicsCommands(CommandTable& t);
+void addRackCommands(CommandTable& t);
+void addGeometryCommands(CommandTable& t);
+void addRulesCommands(CommandTable& t);
+void addRecordsCommands(CommandTable& t);
 
 const CommandTable& commands();
 
