@@ -1,5 +1,6 @@
 #include "screen/logic/shot_controls.h"
 
+#include "engine/rack.h"
 #include "engine/shot_rules.h"
 #include "platform/text.h"
 #include "screen/logic/coordinates.h"
@@ -60,6 +61,21 @@ void setPowerBar(GameState& g, Integer value) {
 void HScroll1_Change(GameState& g) {
   g.form.setCaption(Ctl::lblPower,
                     "POWER " + signedNumberText(g.form[Ctl::HScroll1].value) + "%");
+}
+
+void cmdShot_Click(GameState& g) {
+  saveShotSnapshot(g);
+  initShotState(g);
+  launchShot(g);
+  g.form.setVisible(Ctl::shpTarget, false);
+  g.form.setVisible(Ctl::shpQBall, false);
+  g.form.setAutoRedraw(Ctl::picPool, false);
+  setShotControlsEnabled(g, false);
+  g.Timer1.setEnabled(true);
+  g.Timer2.setEnabled(false);
+  g.timTimeCounter.setEnabled(true);
+  g.ballInHand = false;
+  g.shotCount = static_cast<Integer>(g.shotCount + 1);
 }
 
 }  // namespace velkor

@@ -19,5 +19,7 @@ void centreSpinMarker(GameState& g);
 // Sets the power bar; its change handler runs when the value changes.
 void setPowerBar(GameState& g, Integer value);
 void HScroll1_Change(GameState& g);
+// The shot button; the computer's turn presses it the same way.
+void cmdShot_Click(GameState& g);
 
 }  // namespace velkor
