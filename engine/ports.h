@@ -19,6 +19,12 @@ enum class Window {
   frmVersion,       // version window
 };
 
+// What the help viewer opens with.
+enum class HelpKind {
+  contents,      // the table of contents
+  keywordIndex,  // the keyword index to pick a topic from
+};
+
 class Screen {
  public:
   virtual ~Screen() = default;
@@ -45,6 +51,13 @@ class Screen {
 
   // Lets pending window events run; called by the physics step at the head of every pass.
   virtual void pumpEvents() {}
+
+  // Closes every window and ends the program.
+  virtual void endProgram() {}
+  // Opens the help file (a bare name next to the program) in the help viewer.
+  virtual void showHelp(const std::string& /*file*/, HelpKind) {}
+  // Opens a page (a bare name next to the program) in the desktop's browser.
+  virtual void openHelpPage(const std::string& /*page*/) {}
 };
 
 class Sound {

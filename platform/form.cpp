@@ -73,6 +73,39 @@ Form::Form() {
   at(Ctl::mnuCurrentCondition).caption = "実況(&C)";
   at(Ctl::mnuKey).caption = "キーワードで検索";
   at(Ctl::mnuSound).checked = true;
+
+  // Title screen: positions inside picMenu. Each picture pair shares one place; a button's
+  // highlighted element 1 and a switch's off element 1 start hidden.
+  struct Pair {
+    Ctl first;
+    Single l, t, w, h;
+    const char* tip;
+    bool tipOnBoth;  // switches carry the tooltip on both elements, buttons on element 1
+  };
+  const Pair pairs[] = {
+      {Ctl::picSoloPlay0, 16, 56, 163, 41, "独り撞きモード", false},
+      {Ctl::picVSCPU0, 216, 56, 135, 41, "成長する思考ルーチン\"quib\"と対戦", false},
+      {Ctl::picVSPlay0, 376, 56, 143, 41, "お友達とどうぞ", false},
+      {Ctl::picRecord0, 408, 112, 126, 39, "記録", false},
+      {Ctl::picExit0, 456, 328, 70, 39, "VELKORを終了", false},
+      {Ctl::picBGM0, 40, 120, 40, 40, "BGMのOn/Off", true},
+      {Ctl::picSound0, 24, 160, 40, 40, "サウンドのOn/Off", true},
+      {Ctl::picColor0, 8, 200, 40, 40, "True Color/256 Colorの切り替え", true},
+  };
+  for (const Pair& pr : pairs) {
+    const Ctl second = static_cast<Ctl>(static_cast<int>(pr.first) + 1);
+    for (Ctl c : {pr.first, second}) box(c, pr.l, pr.t, pr.w, pr.h);
+    at(second).visible = false;
+    at(second).toolTip = pr.tip;
+    if (pr.tipOnBoth) at(pr.first).toolTip = pr.tip;
+  }
+  box(Ctl::lblHelp, 512, 0, 25, 33);
+  at(Ctl::lblHelp).caption = "?";
+  at(Ctl::lblHelp).toolTip = "ヘルプ";
+  at(Ctl::lblHelp).foreColor = rgb(128, 0, 128);
+  box(Ctl::lblCopyright1, 0, 336, 537, 17);
+  at(Ctl::lblCopyright1).caption = "VELKOR Ver.3.02  -  click here for help";
+  box(Ctl::lblExitScore, 472, 347, 57, 25);
 }
 
 void Form::move(Ctl c, Single left, Single top) {

@@ -44,6 +44,11 @@ class FakeScreen : public Screen {
   }
   void pumpEvents() override { ++pumps; }
   int pumps = 0;
+  void endProgram() override { calls.push_back("endProgram"); }
+  void showHelp(const std::string& file, HelpKind kind) override {
+    calls.push_back("help " + file + (kind == HelpKind::contents ? " contents" : " keywords"));
+  }
+  void openHelpPage(const std::string& page) override { calls.push_back("helpPage " + page); }
 
   // Calls that start with prefix.
   std::vector<std::string> callsStartingWith(const std::string& prefix) const {
