@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 #include "engine/collisions.h"
 #include "engine/table_model.h"
@@ -31,6 +32,18 @@ void moveOne(BallRecord& b, Single t, bool allBalls) {
   if (b.speed <= 0) b.speed = 0;
   b.vx = b.speed * std::cos(b.direction);
   b.vy = b.speed * std::sin(b.direction);
+}
+
+// Whether the ball, now or after the next motion step re-derives its velocity from its
+// heading, moves out through the cushion line.
+bool headsOutward(const BallRecord& b, Integer cushion) {
+  switch (cushion) {
+    case cushionLeft: return b.vx < 0 || b.speed * std::cos(b.direction) < 0;
+    case cushionRight: return b.vx > 0 || b.speed * std::cos(b.direction) > 0;
+    case cushionTop: return b.vy > 0 || b.speed * std::sin(b.direction) > 0;
+    case cushionBottom: return b.vy < 0 || b.speed * std::sin(b.direction) < 0;
+    default: return false;
+  }
 }
 
 // Clears the flag however the step is left.
@@ -142,6 +155,14 @@ void stepBalls(GameState& g) {
   if (g.steppingBalls) return;
   SteppingGuard guard(g.steppingBalls);
 
+  // Cushions that a ball has met this tick without being turned back. A ball running
+  // exactly along a side cushion has a heading whose cosine points a hair outward (pi is
+  // 3.1415926 here, not pi), its rebound leaves it so, and it would be found again at
+  // time 0 for ever. Such a ball slides along the cushion for the rest of the tick.
+  // Bit 4 * ball + (cushion - 101); a ball contact clears the ball's bits.
+  std::uint64_t unturned = 0;
+  auto bit = [](Integer i, Integer c) { return std::uint64_t{1} << (4 * i + (c - cushionLeft)); };
+
   Single timeLeft = kTick;
   for (int pass = 0;; ++pass) {
     Single best = kNoContact;
@@ -154,6 +175,7 @@ void stepBalls(GameState& g) {
       const BallRecord& bi = ball(g, i);
       if (!(bi.speed > 0) || !bi.onTable) continue;
       for (Integer c = cushionLeft; c <= cushionBottom; ++c) {
+        if (unturned & bit(i, c)) continue;
         const Single t = getCushionContactTime(g, i, c);
         if (t < best) {
           best = t;
@@ -174,9 +196,6 @@ void stepBalls(GameState& g) {
       }
     }
 
-    // Rounding can leave a ball that runs almost exactly along a side cushion pointing
-    // outward again after every rebound, at time 0, for ever; past the cap the tick
-    // just runs out.
     if (best > timeLeft || pass >= kMaxPassesPerTick) {
       moveAllBalls(g, timeLeft);
       return;
@@ -187,6 +206,7 @@ void stepBalls(GameState& g) {
       const Integer pocket = checkPocketAtCushion(g, eventBall, eventCushion);
       if (pocket == 0) {
         bounceOffCushion(g, eventBall, eventCushion);
+        if (headsOutward(ball(g, eventBall), eventCushion)) unturned |= bit(eventBall, eventCushion);
         g.screen->drawBallOnTable(eventBall);
         g.sound->playWallSound(ball(g, eventBall).speed);
       } else {
@@ -205,6 +225,7 @@ void stepBalls(GameState& g) {
         g.firstHitPending = false;
       }
       collideBalls(g, eventBall, eventPartner);
+      unturned &= ~(std::uint64_t{0xF} << (4 * eventBall)) & ~(std::uint64_t{0xF} << (4 * eventPartner));
       g.screen->drawBallOnTable(eventBall);
       g.screen->drawBallOnTable(eventPartner);
     }
