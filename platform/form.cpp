@@ -106,6 +106,13 @@ Form::Form() {
   box(Ctl::lblCopyright1, 0, 336, 537, 17);
   at(Ctl::lblCopyright1).caption = "VELKOR Ver.3.02  -  click here for help";
   box(Ctl::lblExitScore, 472, 347, 57, 25);
+  for (Ctl c : {Ctl::lblMenu0, Ctl::lblMenu1, Ctl::lblMenu2, Ctl::lblExitScore}) {
+    at(c).fontSize = 12;
+    at(c).fontBold = true;
+  }
+  at(Ctl::lblHelp).fontSize = 18;
+  at(Ctl::lblHelp).fontBold = true;
+  at(Ctl::lblCopyright1).foreColor = rgb(170, 190, 230);
 }
 
 void Form::move(Ctl c, Single left, Single top) {
