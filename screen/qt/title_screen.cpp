@@ -98,6 +98,12 @@ TitleScreen::TitleScreen(GameState& g, QWidget* parent)
 
 void TitleScreen::setPicture(const QImage& picture) {
   background_ = picture;
+  source_ = nullptr;
+  update();
+}
+
+void TitleScreen::setPictureSource(const QImage* picture) {
+  source_ = picture;
   update();
 }
 
@@ -130,7 +136,7 @@ QWidget* TitleScreen::control(Ctl c) const {
 void TitleScreen::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), Qt::black);
-  p.drawImage(QPoint(0, 0), background_);
+  p.drawImage(QPoint(0, 0), picture());
 }
 
 void TitleScreen::mouseMoveEvent(QMouseEvent*) { picMenu_MouseMove(g_); }

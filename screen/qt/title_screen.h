@@ -19,7 +19,9 @@ class TitleScreen : public QWidget {
 
   // Replaces the background (start-up does so with the 256-colour file).
   void setPicture(const QImage& picture);
-  const QImage& picture() const { return background_; }
+  // Paints an image kept elsewhere (the main window's picMenu picture) instead; not owned.
+  void setPictureSource(const QImage* picture);
+  const QImage& picture() const { return source_ ? *source_ : background_; }
 
   // True for picMenu and the controls that lie on it.
   bool mirrors(Ctl c) const;
@@ -37,6 +39,7 @@ class TitleScreen : public QWidget {
  private:
   GameState& g_;
   QImage background_;
+  const QImage* source_ = nullptr;
   std::map<Ctl, QWidget*> controls_;
 };
 
