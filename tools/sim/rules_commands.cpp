@@ -4,6 +4,7 @@
 
 #include "engine/game_modes.h"
 #include "engine/shot_rules.h"
+#include "engine/table_model.h"
 #include "platform/text.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/shot_controls.h"
@@ -54,6 +55,7 @@ void addRulesCommands(CommandTable& t) {
                  const std::string m =
                      a.choice(0, {"solo", "versus", "versuscpu", "demo", "menu"});
                  return [m](Sim& s) {
+                   initPocketTable(s.g);  // as the program's start-up fills it
                    if (m == "solo") {
                      setSoloMode(s.g);
                      mnuStart_click(s.g);
