@@ -26,6 +26,8 @@ Sim::Sim(std::ostream& o) : screen(o), out(o) {
   g.sound = &sound;
   g.screen = &screen;
   g.random = &random;
+  // A hand-built scenario starts as a fresh shot, so its first contact is recorded.
+  g.firstHitPending = true;
   bindTimerHandlers(g);
 }
 
