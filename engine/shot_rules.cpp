@@ -225,8 +225,12 @@ void playBreakContact(GameState& g) {
 
 void Timer1_Timer(GameState& g) {
   if (g.breakPending) {
+    // A cue ball placed beyond the contact line meets the rack at once; tested after the
+    // move only, it would run away from the line and off the table, since nothing else
+    // stops it before the break.
+    const bool beyondLine = g.balls[0].x >= kBreakContactX;
     moveBall(g, 0, kTick);
-    if (g.balls[0].x >= kBreakContactX) playBreakContact(g);
+    if (beyondLine || g.balls[0].x >= kBreakContactX) playBreakContact(g);
   } else {
     stepBalls(g);
   }

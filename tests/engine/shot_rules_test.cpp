@@ -128,6 +128,19 @@ TEST_F(ShotRules, BreakContactCountsAsHittingTheOneBallAndReEnablesTheTable) {
   EXPECT_GT(g.balls[3].x, rackPositions()[3].x);
 }
 
+// Before the break the cue ball may be placed anywhere, also behind the contact line.
+TEST_F(ShotRules, CueBallPlacedBeyondTheContactLineBreaksOnTheFirstTick) {
+  g.balls[0].x = 1900;
+  g.balls[0].y = 600;
+  breakShot();
+  g.Timer1.fire();
+  EXPECT_FALSE(g.breakPending);
+  EXPECT_EQ(g.firstHit, 1);
+  playOut(g);
+  EXPECT_GE(g.balls[0].x, kCushionLeftX);
+  EXPECT_LE(g.balls[0].x, kCushionRightX);
+}
+
 TEST_F(ShotRules, ShotRunsUntilEveryBallRestsThenSwitchesTheTimerOff) {
   breakShot();
   int ticks = 0;
