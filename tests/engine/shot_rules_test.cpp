@@ -283,6 +283,8 @@ TEST_F(ShotRules, LegalBreakThatPocketsTheNineWinsAtOnce) {
   Integer turnsWhenShown = -1;
   screen.onModal = [&](Window w) {
     if (w == Window::frmRecord) turnsWhenShown = g.turnCount;
+    EXPECT_FALSE(g.Timer1.enabled());
+    EXPECT_FALSE(g.timTimeCounter.enabled());
   };
   g.elapsedSeconds = 17;
   finishShot({9}, 1, 1);
@@ -302,6 +304,11 @@ TEST_F(ShotRules, LegalBreakThatPocketsTheNineWinsAtOnce) {
 
 TEST_F(ShotRules, ScratchOnTheBreakRespotsWhatItPocketedNineIncludedAndGivesBallInHand) {
   spreadBalls();
+  screen.onMessage = [&](const std::string&) {
+    EXPECT_FALSE(g.Timer1.enabled()) << "modal windows come after the shot timer stops";
+    EXPECT_TRUE(g.timTimeCounter.enabled()) << "the clock counts while a foul message is up";
+    EXPECT_FALSE(g.balls[3].onTable) << "the message comes before the re-spot";
+  };
   finishShot({3, 0, 9}, 1, 1);
   EXPECT_EQ(messages(), std::vector<std::string>{"message Your Ball was falling down !!"});
   EXPECT_TRUE(windows().empty()) << "a foul that drops the 9-ball wins nothing";
@@ -745,7 +752,7 @@ TEST_F(ShotRules, GameClockStopsAtItsLimitInsteadOfWrapping) {
 // --- Whole games -----------------------------------------------------------------------
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kSoakGames = 200;  // the sanitizer build runs the same games, fewer of them
+constexpr int kSoakGames = 500;  // the sanitizer build runs the same games, fewer of them
 #else
 constexpr int kSoakGames = 2000;
 #endif
