@@ -370,6 +370,23 @@ TEST_F(Tick, BallRunningAlongASideCushionDoesNotHangTheTick) {
   EXPECT_LE(f.screen.pumps, 3 * ticks) << "at most a couple of passes a tick";
 }
 
+TEST_F(Tick, EndsAfterItsPassLimitEvenWhenEventsKeepComing) {
+  // A handler run by the event pump that keeps pushing two balls into each other.
+  struct PushingScreen : testing::FakeScreen {
+    GameState* g = nullptr;
+    void pumpEvents() override {
+      FakeScreen::pumpEvents();
+      placeBall(*g, 1, 1000, 600, 500, 0);
+      placeBall(*g, 2, 1090, 600);
+    }
+  } pushing;
+  pushing.g = &f.g;
+  f.g.screen = &pushing;
+  stepBalls(f.g);
+  EXPECT_EQ(pushing.pumps, kMaxPassesPerTick + 1);
+  EXPECT_FALSE(f.g.steppingBalls);
+}
+
 TEST_F(Tick, NestedStepFromTheEventPumpReturnsAtOnce) {
   struct NestingScreen : testing::FakeScreen {
     GameState* g = nullptr;
