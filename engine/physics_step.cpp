@@ -1,10 +1,10 @@
 #include "engine/physics_step.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <bit>
 
 #include "engine/collisions.h"
 #include "engine/table_model.h"
@@ -72,6 +72,8 @@ void moveAllBalls(GameState& g, Single t, HeadingCache& cache) {
   }
 }
 
+// Whether the ball, now or once the next motion step re-derives its velocity from its
+// heading, moves out through the cushion line.
 bool headsOutward(const BallRecord& b, Integer cushion) {
   switch (cushion) {
     case cushionLeft: return b.vx < 0 || b.speed * std::cos(b.direction) < 0;
