@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <type_traits>
 
 #include "engine/table_model.h"
@@ -32,6 +33,8 @@ struct SegmentCase {
   bool blocked;        // isPathBlocked: both ends count
   bool blockedExcept;  // isPathBlockedExcept: both ends excluded
 };
+std::ostream& operator<<(std::ostream& o, const SegmentCase& c) { return o << c.what; }
+
 
 class SegmentTest : public EmptyTable, public ::testing::WithParamInterface<SegmentCase> {};
 
@@ -221,6 +224,8 @@ struct TowardsCase {
   Single dx, dy;
   Integer cushion;
 };
+std::ostream& operator<<(std::ostream& o, const TowardsCase& c) { return o << c.what; }
+
 
 class CushionTowardsTest : public ::testing::TestWithParam<TowardsCase> {};
 
