@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
-#include "engine/rack.h"
 #include "engine/table_model.h"
 #include "opponent/obstruction.h"
+#include "tools/sim/scenes.h"
 
 namespace velkor {
 namespace {
@@ -34,14 +34,18 @@ std::vector<Leg> ghostLegs(const GameState& g) {
   return legs;
 }
 
-void prepare(GameState& g) {
-  initPocketTable(g);
-  setUpRack(g);
+// Argument 0: the racked table; 1 and up: a scattered table of that seed.
+void prepare(GameState& g, std::int64_t table) {
+  if (table == 0) {
+    sim::rackScene(g);
+  } else {
+    sim::scatteredScene(g, static_cast<std::uint64_t>(table));
+  }
 }
 
 void BM_isPathBlocked_GhostPointsAndPockets(benchmark::State& state) {
   GameState g;
-  prepare(g);
+  prepare(g, state.range(0));
   const std::vector<Leg> legs = ghostLegs(g);
   for (auto _ : state) {
     int blocked = 0;
@@ -50,11 +54,11 @@ void BM_isPathBlocked_GhostPointsAndPockets(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(legs.size()));
 }
-BENCHMARK(BM_isPathBlocked_GhostPointsAndPockets);
+BENCHMARK(BM_isPathBlocked_GhostPointsAndPockets)->Arg(0)->Arg(1);
 
 void BM_isPathBlockedExcept_GhostPointsAndPockets(benchmark::State& state) {
   GameState g;
-  prepare(g);
+  prepare(g, state.range(0));
   const std::vector<Leg> legs = ghostLegs(g);
   for (auto _ : state) {
     int blocked = 0;
@@ -63,7 +67,7 @@ void BM_isPathBlockedExcept_GhostPointsAndPockets(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(legs.size()));
 }
-BENCHMARK(BM_isPathBlockedExcept_GhostPointsAndPockets);
+BENCHMARK(BM_isPathBlockedExcept_GhostPointsAndPockets)->Arg(0)->Arg(1);
 
 }  // namespace
 }  // namespace velkor

@@ -12,6 +12,8 @@
 #include "screen/logic/coordinates.h"
 #include "screen/logic/shot_controls.h"
 #include "support/fake_screen.h"
+#include "tools/sim/break_scene.h"
+#include "tools/sim/scenes.h"
 
 namespace velkor {
 namespace {
@@ -464,6 +466,42 @@ TEST_F(BreakTest, TenDrawsInOrderCueBallThenTwoToNine) {
   EXPECT_NEAR(b[9].direction, -0.95 * e0, 2e-9);
   const double e0WithLongPi = a * 0.08 + 0.4 * kPiD * 0.5 / 180;
   EXPECT_GT(std::fabs(b[9].direction + 0.95 * e0WithLongPi), 5e-8);
+}
+
+// A break with fixed draws always ends on the same table: a guard against unintended changes
+// to the break, the launch or the physics. To update on purpose, run
+//   printf 'draws 0.5\nstartrack\nswing 6\ndraws 0.8 0.3 0.6 0.1 0.9 0.45 0.7 0.2 0.55 0.35\nshoot\nbreakshot\nstep 400\nprint\n' | build/velkor-sim
+// and copy x, y and onTable of its ten ball lines here.
+TEST(StoredBreak, SwungBreakWithFixedDrawsEndsAsStored) {
+  Fixture f;
+  GameState& g = f.g;
+  initPocketTable(g);
+  startRack(g);
+  f.random.set({0.5});
+  for (int tick = 0; tick < 6; ++tick) Timer2_Timer(g);
+  f.random.set({0.8, 0.3, 0.6, 0.1, 0.9, 0.45, 0.7, 0.2, 0.55, 0.35});
+  saveShotSnapshot(g);
+  initShotState(g);
+  launchShot(g);
+  ASSERT_EQ(sim::playBreakToContact(g), 4);
+  ASSERT_GT(sim::stepUntilRest(g, 400), 0);
+  struct Stored {
+    double x, y;
+    int onTable;
+  };
+  const Stored stored[10] = {
+      {1314.25879, 99.7303772, -1}, {569.910583, 492.696045, -1}, {1932.78687, 151.613525, -1},
+      {754.40741, 1069.85181, -1},  {863.042297, 1041.95422, -1}, {852.825439, 458.482452, -1},
+      {1238.08228, 217.055496, -1}, {1611.30676, 59.2357292, -1}, {2334.55127, 50, 0},
+      {2064.948, 324.616638, -1},
+  };
+  for (int n = 0; n < 10; ++n) {
+    EXPECT_EQ(g.balls[n].x, static_cast<Single>(stored[n].x)) << n;
+    EXPECT_EQ(g.balls[n].y, static_cast<Single>(stored[n].y)) << n;
+    EXPECT_EQ(flagValue(g.balls[n].onTable), stored[n].onTable) << n;
+  }
+  EXPECT_EQ(g.firstHit, 1);
+  EXPECT_EQ(f.random.drawsTaken(), 16u);
 }
 
 }  // namespace

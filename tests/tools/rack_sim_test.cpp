@@ -1,6 +1,7 @@
 // velkor-sim's rack and geometry commands, run through the real binary.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -101,6 +102,52 @@ TEST(RackSim, PowerAndSwingFollowTheBar) {
   EXPECT_NE(r.out.find("aim 1715.32764 653.203186"), std::string::npos) << r.out;
 }
 
+// The full-power break from the rack, straight at the 1-ball, with no random part in the
+// spread base (r0 = 0.5), the cue ball driven alone up to the contact line as the shot tick does.
+TEST(RackSim, FullPowerBreakFromTheRackScattersByTheTable) {
+  std::string script = "draws 0.5\nstartrack\nshoot\n";
+  for (int tick = 1; tick <= 4; ++tick) script += "move 0 0.05\n" + std::string(tick >= 3 ? "print\n" : "");
+  script += "onaim\nbreak\nprint\n";
+  const SimRun r = runSim(script);
+  ASSERT_EQ(r.status, 0) << r.out;
+  const std::vector<std::string> all = lines(r.out);
+  ASSERT_EQ(all.size(), 36u) << r.out;
+  const auto cueAt = [&](std::size_t block) {
+    std::istringstream in(all[block * 12].substr(7));
+    std::vector<double> v;
+    for (double x; in >> x;) v.push_back(x);
+    return v;
+  };
+  ASSERT_LT(cueAt(0)[0], 1700) << "the third tick stays short of the rack";
+  ASSERT_GE(cueAt(1)[0], 1700) << "the fourth reaches it";
+  const double V = cueAt(1)[4];
+  EXPECT_NEAR(V, 6347, 0.5) << "a full-power break arrives at about 6347";
+
+  const std::string last = r.out.substr(r.out.rfind("ball 0 "));
+  const double pi = 3.1415926, a = 0.01, e = 0.5 * a * 0.08;
+  const double v = 0.85 * V, h = std::sqrt(3.0) / 2;
+  const double c1 = v * std::cos(a) / std::sqrt(3.0) + v * std::sin(a);
+  const double c2 = v * std::cos(a) / std::sqrt(3.0) - v * std::sin(a);
+  const double cue = V * std::sin(a);
+  const struct {
+    int ball;
+    double speed, direction;
+  } table[] = {
+      {0, cue, a - pi / 2 + e},         {1, 0.05 * cue, 0},
+      {2, c2 * h, 18.0 / 11 * pi + e},  {3, v, a / 3 + e},
+      {4, c1 * h, 4.0 / 11 * pi + e},   {5, c1 * h * 0.5, 2.0 / 3 * pi + e},
+      {6, c2 * h * 0.5, 4.0 / 3 * pi + e}, {7, c2 * h, 20.0 / 11 * pi + e},
+      {8, c1 * h, 2.0 / 11 * pi + e},   {9, 0.05 * v, -e},
+  };
+  for (const auto& t : table) {
+    const std::vector<double> b = ballLine(last, t.ball);
+    EXPECT_NEAR(b[4], t.speed, 0.01) << "ball " << t.ball;
+    EXPECT_NEAR(b[5], t.direction, 2e-6) << "ball " << t.ball;
+  }
+  EXPECT_NEAR(ballLine(last, 3)[4], 5395, 0.5) << "the 3-ball leaves at about 5395";
+  EXPECT_EQ(ballLine(last, 0)[0], 1790) << "the cue ball stands on the aim point";
+}
+
 TEST(RackSim, BadArgumentsStopTheScriptBeforeItRuns) {
   const struct {
     const char* script;
@@ -128,7 +175,7 @@ TEST(RackSim, HelpListsTheRackAndGeometryCommands) {
   for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
   pclose(p);
   for (const char* usage : {"draws R1 R2 ...", "rack\n", "startrack", "power P", "spin FOLLOW SIDE",
-                            "swing [K]", "shoot", "onaim", "break", "blocked AX AY BX BY [EXCEPT]",
+                            "swing [K]", "shoot", "onaim", "breakshot", "break", "blocked AX AY BX BY [EXCEPT]",
                             "bank AX AY BX BY CUSHION EXCEPT", "free X Y"}) {
     EXPECT_NE(out.find(usage), std::string::npos) << usage;
   }

@@ -4,6 +4,7 @@
 
 #include "engine/rack.h"
 #include "screen/logic/shot_controls.h"
+#include "tools/sim/break_scene.h"
 #include "tools/sim/sim.h"
 
 namespace velkor::sim {
@@ -84,6 +85,16 @@ void addRackCommands(CommandTable& t) {
                     s.g.balls[0].y = s.g.aimPoint.y;
                   };
                 }};
+  t["breakshot"] = {"breakshot",
+                    "plays a launched break up to its contact as the shot tick does: the cue ball "
+                    "alone, tick by tick, until x reaches 1700; then 'onaim', 'break' and every "
+                    "ball moved 0.05 s without contact tests; prints 'contact tick K'",
+                    [](const Args& a) -> Action {
+                      a.expectCount(0, 0);
+                      return [](Sim& s) {
+                        s.out << "contact tick " << playBreakToContact(s.g) << "\n";
+                      };
+                    }};
   t["break"] = {"break",
                 "the scripted break on the table as it stands (ten draws), with the cue ball's "
                 "speed as the strength of the hit",
