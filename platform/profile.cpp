@@ -67,17 +67,20 @@ bool writeAll(int fd, std::string_view data) {
 
 ProfileFile ProfileFile::parse(std::string_view bytes) {
   ProfileFile f;
+  std::size_t breaks = 0;
+  for (char c : bytes) breaks += c == '\n' || c == '\r';
+  f.lines_.reserve(breaks + 1);
   std::size_t start = 0;
   while (start < bytes.size()) {
     std::size_t stop = bytes.find_first_of("\r\n", start);
     if (stop == std::string_view::npos) {
-      f.lines_.push_back({std::string(bytes.substr(start)), ""});
+      f.lines_.push_back({std::string(bytes.substr(start)), End::none});
       break;
     }
     std::size_t endLen = bytes[stop] == '\r' && stop + 1 < bytes.size() && bytes[stop + 1] == '\n'
                              ? 2 : 1;
-    f.lines_.push_back(
-        {std::string(bytes.substr(start, stop - start)), std::string(bytes.substr(stop, endLen))});
+    End end = endLen == 2 ? End::crlf : bytes[stop] == '\n' ? End::lf : End::cr;
+    f.lines_.push_back({std::string(bytes.substr(start, stop - start)), end});
     start = stop + endLen;
   }
   f.index();
@@ -165,11 +168,11 @@ std::string ProfileFile::getString(std::string_view section, std::string_view ke
   return leftChars(validUtf8(s.substr(0, 4 * kProfileTextLimit)), kProfileTextLimit);
 }
 
-std::string ProfileFile::newLineEnd() const {
+ProfileFile::End ProfileFile::newLineEnd() const {
   for (const Line& l : lines_) {
-    if (!l.end.empty()) return l.end;
+    if (l.end != End::none) return l.end;
   }
-  return "\n";
+  return End::lf;
 }
 
 bool ProfileFile::set(std::string_view section, std::string_view key, std::string_view value) {
@@ -184,7 +187,7 @@ bool ProfileFile::set(std::string_view section, std::string_view key, std::strin
   for (char& c : v) {
     if (c == '\r' || c == '\n') c = ' ';
   }
-  const std::string nl = newLineEnd();
+  const End nl = newLineEnd();
   if (const Section* sec = findSection(section)) {
     for (const Entry& e : sec->entries) {
       if (sameName(e.key, key)) {
@@ -195,12 +198,12 @@ bool ProfileFile::set(std::string_view section, std::string_view key, std::strin
       }
     }
     std::size_t after = sec->lastLine;
-    if (lines_[after].end.empty()) lines_[after].end = nl;
+    if (lines_[after].end == End::none) lines_[after].end = nl;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1),
                   {std::string(key) + "=" + v, nl});
   } else {
     if (!lines_.empty()) {
-      if (lines_.back().end.empty()) lines_.back().end = nl;
+      if (lines_.back().end == End::none) lines_.back().end = nl;
       if (!trimmed(lines_.back().content).empty()) lines_.push_back({"", nl});
     }
     lines_.push_back({"[" + std::string(section) + "]", nl});
@@ -212,9 +215,10 @@ bool ProfileFile::set(std::string_view section, std::string_view key, std::strin
 
 std::string ProfileFile::text() const {
   std::string out;
+  static constexpr std::string_view kEnds[] = {"", "\n", "\r\n", "\r"};
   for (const Line& l : lines_) {
     out += l.content;
-    out += l.end;
+    out += kEnds[static_cast<int>(l.end)];
   }
   return out;
 }

@@ -44,8 +44,9 @@ namespace velkor {
 class ProfileFile {
  public:
   static constexpr std::size_t kProfileTextLimit = 199;
-  // Larger files are not read (defaults) and not overwritten.
-  static constexpr std::size_t kMaxFileBytes = 16u << 20;
+  // Larger files are not read (defaults) and not overwritten: a real one is a few kilobytes,
+  // and the bound keeps the memory of a hostile file (millions of empty lines) small.
+  static constexpr std::size_t kMaxFileBytes = 2u << 20;
 
   ProfileFile() = default;
   // The file at path. A missing file is an empty document; a file that exists but cannot be
@@ -76,9 +77,10 @@ class ProfileFile {
   bool writable() const { return writable_; }
 
  private:
+  enum class End : unsigned char { none, lf, crlf, cr };  // none: a last line without one
   struct Line {
     std::string content;  // without its line end
-    std::string end;      // "\n", "\r\n", "\r" or "" for a last line without one
+    End end;
   };
   struct Entry {
     std::string key;          // trimmed, as written
@@ -94,7 +96,7 @@ class ProfileFile {
   };
   void index();
   const Section* findSection(std::string_view name) const;
-  std::string newLineEnd() const;
+  End newLineEnd() const;
 
   std::vector<Line> lines_;
   std::vector<Section> sections_;
