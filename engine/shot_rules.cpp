@@ -11,6 +11,7 @@
 #include "opponent/quib_level.h"
 #include "platform/text.h"
 #include "records/ranking.h"
+#include "records/record_tables.h"
 #include "screen/logic/coordinates.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/message_box.h"
@@ -120,7 +121,7 @@ void finishSoloGame(GameState& g) {
     g.screen->showModal(Window::frmInputBox);
     sortSoloRecord(g);
     showRecordsScreen(g);
-    storeSoloRecord(g);
+    saveSoloRecord(g);
   }
   g.screen->showInfomation();
 }
@@ -138,7 +139,7 @@ void finishVersusGame(GameState& g) {
       if (doseLankInVSCpu(g)) {
         sortVsCPURecord(g);
         showRecordsScreen(g);
-        storeVsCpuRecord(g);
+        saveVsCpuRecord(g);
       }
     }
     g.players[0].isBreaker = true;

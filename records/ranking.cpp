@@ -2,12 +2,10 @@
 
 namespace velkor {
 
-// Until the tables are ranked, no result enters them, so nothing is sorted or saved.
+// Until the tables are ranked, no result enters them, so nothing is sorted.
 bool doseLankInSolo(GameState&) { return false; }
 void sortSoloRecord(GameState&) {}
 bool doseLankInVSCpu(GameState&) { return false; }
 void sortVsCPURecord(GameState&) {}
-void storeSoloRecord(GameState&) {}
-void storeVsCpuRecord(GameState&) {}
 
 }  // namespace velkor
