@@ -1,0 +1,70 @@
+#include "screen/qt/app.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLockFile>
+#include <QScreen>
+#include <memory>
+
+#include "engine/rack.h"
+#include "screen/logic/language.h"
+#include "screen/logic/layout.h"
+#include "screen/qt/fonts.h"
+#include "screen/qt/main_window.h"
+
+namespace velkor {
+
+std::string commandLineText(const QStringList& arguments) {
+  return arguments.mid(1).join(' ').toStdString();
+}
+
+QString instanceLockPath(const GameState& g) {
+  const QString settings = QString::fromStdString(settingsFilePath(g));
+  return QFileInfo(settings).dir().filePath("velkor.lock");
+}
+
+StartupEnv startupEnv(const QStringList& arguments) {
+  StartupEnv env;
+  env.commandLine = commandLineText(arguments);
+  if (const QScreen* s = QGuiApplication::primaryScreen()) {
+    env.screenWidthTwips = static_cast<long>(s->geometry().width()) * kTwipsPerPixel;
+    env.screenHeightTwips = static_cast<long>(s->geometry().height()) * kTwipsPerPixel;
+  }
+  return env;
+}
+
+int runVelkor(QApplication& app) {
+  app.setApplicationName("VELKOR");
+  installFontSubstitutions();
+  GameState g;
+  MFVELKOR window(g);
+
+  // A lock left by a copy that was killed is taken over: its process no longer runs.
+  QLockFile lock(instanceLockPath(g));
+  lock.setStaleLockTime(0);
+  StartupEnv env = startupEnv(app.arguments());
+  env.anotherCopyRunning = [&lock] {
+    QDir().mkpath(QFileInfo(lock.fileName()).path());
+    return !lock.tryLock(0);
+  };
+  if (env.anotherCopyRunning()) {
+    g.japaneseUI = isJapanese();
+    showLangMsgBox(g, kSecondCopyJapanese, kSecondCopyEnglish);
+    return 0;
+  }
+  setMenuCaptions(g);
+  setControlLayout(g, env.frame);
+  centreWindow(g, env.screenWidthTwips, env.screenHeightTwips);
+  g.form.setCaption(Ctl::MFVELKOR, std::string("VELKOR Ver.") + kVersion);
+  window.loadBallSprites();
+  setUpRack(g);
+  g.gameMode = modeSolo;
+  g.form.setVisible(Ctl::picMenu, false);
+  window.drawTable();
+  window.showInfomation();
+  window.finishStartup();
+  return app.exec();
+}
+
+}  // namespace velkor
