@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "screen/logic/table_drawing.h"
 
@@ -304,16 +305,16 @@ QImage makeTitlePicture() {
     p.drawEllipse(c, 7, 4.5);
   }
   // The rack as a diamond and the cue ball before it.
-  const std::array<std::pair<int, QPointF>, 10> balls{{{1, {270, 262}},
-                                                       {2, {256, 250}},
-                                                       {3, {270, 226}},
-                                                       {4, {284, 250}},
-                                                       {5, {263, 238}},
-                                                       {6, {277, 238}},
-                                                       {7, {249, 238}},
-                                                       {8, {291, 238}},
-                                                       {9, {270, 250}},
-                                                       {0, {270, 312}}}};
+  const std::array<std::pair<int, QPointF>, 10> balls{{{3, {270, 214}},
+                                                       {7, {260, 228}},
+                                                       {8, {280, 228}},
+                                                       {2, {250, 242}},
+                                                       {9, {270, 242}},
+                                                       {4, {290, 242}},
+                                                       {6, {260, 256}},
+                                                       {5, {280, 256}},
+                                                       {1, {270, 270}},
+                                                       {0, {270, 314}}}};
   for (const auto& [n, at] : balls) {
     const QImage b = paintBall(n, kSpriteSize, false);
     QImage withAlpha = b.convertToFormat(QImage::Format_ARGB32);
@@ -348,19 +349,44 @@ QImage makeTitlePicture() {
 }
 
 QImage toPalettised(const QImage& picture) {
-  QList<QRgb> palette{qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(0, 89, 0), qRgb(64, 64, 64)};
-  // A 6 x 7 x 6 colour cube fills the rest: 252 + 4 = 256 colours.
-  for (int r = 0; r < 6; ++r)
-    for (int g = 0; g < 7; ++g)
-      for (int b = 0; b < 6; ++b) palette.append(qRgb(r * 51, g * 255 / 6, b * 51));
   const QImage src = picture.convertToFormat(QImage::Format_RGB32);
+  const QList<QRgb> exact{qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(0, 89, 0), qRgb(64, 64, 64)};
+  // The most used colours, counted in boxes of 8 levels per channel, fill the rest.
+  struct Box {
+    long long count = 0, r = 0, g = 0, b = 0;
+  };
+  std::vector<Box> boxes(32 * 32 * 32);
+  for (int y = 0; y < src.height(); ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+    for (int x = 0; x < src.width(); ++x) {
+      const QRgb c = line[x];
+      if (exact.contains(c | 0xff000000)) continue;
+      Box& box = boxes[static_cast<std::size_t>((qRed(c) >> 3) << 10 | (qGreen(c) >> 3) << 5 | (qBlue(c) >> 3))];
+      ++box.count;
+      box.r += qRed(c);
+      box.g += qGreen(c);
+      box.b += qBlue(c);
+    }
+  }
+  std::vector<const Box*> used;
+  for (const Box& box : boxes)
+    if (box.count > 0) used.push_back(&box);
+  std::sort(used.begin(), used.end(), [](const Box* a, const Box* b) { return a->count > b->count; });
+  QList<QRgb> palette = exact;
+  for (const Box* box : used) {
+    if (palette.size() == 256) break;
+    palette.append(qRgb(static_cast<int>(box->r / box->count), static_cast<int>(box->g / box->count),
+                        static_cast<int>(box->b / box->count)));
+  }
+  while (palette.size() < 256) palette.append(qRgb(0, 0, 0));
+
   QImage out(src.size(), QImage::Format_Indexed8);
   out.setColorTable(palette);
   for (int y = 0; y < src.height(); ++y) {
     const QRgb* line = reinterpret_cast<const QRgb*>(src.constScanLine(y));
     uchar* dst = out.scanLine(y);
     for (int x = 0; x < src.width(); ++x) {
-      const QRgb c = line[x] & 0xffffff;
+      const QRgb c = line[x];
       int best = 0;
       int bestDist = 1 << 30;
       for (int i = 0; i < palette.size(); ++i) {
