@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <ostream>
 #include <string>
 
 #include "engine/game_state.h"
@@ -15,6 +16,10 @@ struct PixelPoint {
   int y = 0;
   bool operator==(const PixelPoint&) const = default;
 };
+// For test messages.
+inline std::ostream& operator<<(std::ostream& os, const PixelPoint& p) {
+  return os << '(' << p.x << ", " << p.y << ')';
+}
 
 struct PixelRect {
   int x = 0;
