@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLockFile>
 #include <QScreen>
 #include <memory>
 
@@ -24,6 +23,14 @@ QString instanceLockPath(const GameState& g) {
   return QFileInfo(settings).dir().filePath("velkor.lock");
 }
 
+InstanceGuard::InstanceGuard(const QString& path) : lock_(path) { lock_.setStaleLockTime(0); }
+
+bool InstanceGuard::anotherCopyRunning() {
+  if (lock_.isLocked()) return false;
+  QDir().mkpath(QFileInfo(lock_.fileName()).path());
+  return !lock_.tryLock(0);
+}
+
 StartupEnv startupEnv(const QStringList& arguments) {
   StartupEnv env;
   env.commandLine = commandLineText(arguments);
@@ -40,14 +47,9 @@ int runVelkor(QApplication& app) {
   GameState g;
   MFVELKOR window(g);
 
-  // A lock left by a copy that was killed is taken over: its process no longer runs.
-  QLockFile lock(instanceLockPath(g));
-  lock.setStaleLockTime(0);
+  InstanceGuard guard(instanceLockPath(g));
   StartupEnv env = startupEnv(app.arguments());
-  env.anotherCopyRunning = [&lock] {
-    QDir().mkpath(QFileInfo(lock.fileName()).path());
-    return !lock.tryLock(0);
-  };
+  env.anotherCopyRunning = [&guard] { return guard.anotherCopyRunning(); };
   if (env.anotherCopyRunning()) {
     g.japaneseUI = isJapanese();
     showLangMsgBox(g, kSecondCopyJapanese, kSecondCopyEnglish);
