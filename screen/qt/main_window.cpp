@@ -155,6 +155,13 @@ void MFVELKOR::buildMenus() {
 }
 
 void MFVELKOR::registerWidget(Ctl c, QWidget* w) {
+  // A widget made elsewhere takes the place of the one built here.
+  if (QWidget* old = widgets_[static_cast<std::size_t>(c)]; old && old != w) {
+    if (!w->parentWidget()) w->setParent(old->parentWidget());
+    w->stackUnder(old);
+    old->deleteLater();
+    old->setObjectName(QString());
+  }
   w->setObjectName(controlName(c));
   widgets_[static_cast<std::size_t>(c)] = w;
   mirror(c);

@@ -138,6 +138,18 @@ TEST_F(MainWindowTest, HooksReceiveTheControlsEvents) {
   EXPECT_EQ(seen, (std::vector<std::string>{"mnuStart", "cmdShot"}));
 }
 
+TEST_F(MainWindowTest, AWidgetMadeElsewhereTakesTheControlsPlace) {
+  auto* title = new QWidget;
+  window.registerWidget(Ctl::picMenu, title);
+  EXPECT_EQ(window.widget(Ctl::picMenu), title);
+  EXPECT_EQ(title->parentWidget(), window.centralWidget());
+  EXPECT_EQ(title->geometry(), QRect(0, 0, 540, 365));
+  g.form.setVisible(Ctl::picMenu, false);
+  EXPECT_TRUE(title->isHidden());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(window.findChildren<QWidget*>("picMenu").size(), 1);
+}
+
 TEST_F(MainWindowTest, GameTimersDriveQtTimers) {
   QTimer* shot = window.qtTimer(g.Timer1);
   ASSERT_NE(shot, nullptr);
