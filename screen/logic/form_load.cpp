@@ -74,6 +74,7 @@ bool Form_Load(GameState& g, const StartupEnv& env) {
   }
 
   setUpRack(g);
+  startRack(g);
 
   // The records screen covers the whole client area; the outer size is held in twips.
   const ControlProps& window = g.form[Ctl::MFVELKOR];

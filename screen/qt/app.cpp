@@ -60,10 +60,10 @@ int runVelkor(QApplication& app) {
   centreWindow(g, env.screenWidthTwips, env.screenHeightTwips);
   g.form.setCaption(Ctl::MFVELKOR, std::string("VELKOR Ver.") + kVersion);
   window.loadBallSprites();
-  setUpRack(g);
+  g.Timer2.setHandler([&g] { Timer2_Timer(g); });
   g.gameMode = modeSolo;
+  startRack(g);
   g.form.setVisible(Ctl::picMenu, false);
-  window.drawTable();
   window.showInfomation();
   window.finishStartup();
   return app.exec();
