@@ -1,9 +1,11 @@
 #include "screen/logic/startup.h"
 
+#include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"
 #include "opponent/load_quib_level.h"
 #include "platform/profile.h"
+#include "records/record_tables.h"
 #include "screen/logic/language.h"
 #include "screen/logic/pic_color_click.h"
 #include "sound/init_bgm_table.h"
@@ -54,6 +56,8 @@ bool Form_Load(GameState& g, const StartupEnv& env) {
 
   initPocketTable(g);
   g.screen->loadBallSprites();
+  setSoloMode(g);
+  setVsPlayerNames(g);
   g.vsComputer = true;
   loadQuibLevel(g);
 
@@ -83,7 +87,10 @@ bool Form_Load(GameState& g, const StartupEnv& env) {
   g.form.setHeight(Ctl::picScore, window.height / static_cast<Single>(env.frame.twipsPerPixelY));
 
   debugMessage(g, 8);
+  loadSoloRecord(g);
   debugMessage(g, 9);
+  loadVsCpuRecord(g);
+  returnToMenu(g);
   initBgmTable(g);
   debugMessage(g, 10);
   return true;

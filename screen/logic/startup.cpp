@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 
+#include "platform/folders.h"
 #include "sound/send_mci.h"
 
 namespace velkor {
@@ -16,25 +16,13 @@ std::string lower(std::string_view s) {
   return out;
 }
 
-std::string iniFolder(const GameState& g) {
-  if (!g.iniDir.empty()) return g.iniDir.back() == '/' ? g.iniDir : g.iniDir + '/';
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  std::string base;
-  if (xdg && *xdg) {
-    base = xdg;
-  } else {
-    const char* home = std::getenv("HOME");
-    base = std::string(home ? home : ".") + "/.config";
-  }
-  return base + "/velkor/";
-}
 }  // namespace
 
 bool hasSwitch(std::string_view commandLine, std::string_view sw) {
   return lower(commandLine).find(lower(sw)) != std::string::npos;
 }
 
-std::string settingsFilePath(const GameState& g) { return iniFolder(g) + "VELKOR.INI"; }
+std::string settingsFilePath(const GameState& g) { return getWinDir(g) + "VELKOR.INI"; }
 
 void Form_Unload(GameState& g) {
   for (std::size_t row = 0; row <= 4; ++row) sendMci(g, "close " + g.trackTable[row].file);

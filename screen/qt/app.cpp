@@ -6,8 +6,7 @@
 #include <QScreen>
 #include <memory>
 
-#include "engine/rack.h"
-#include "screen/logic/language.h"
+#include "engine/timer_handlers.h"
 #include "screen/logic/layout.h"
 #include "screen/qt/fonts.h"
 #include "screen/qt/main_window.h"
@@ -46,25 +45,12 @@ int runVelkor(QApplication& app) {
   installFontSubstitutions();
   GameState g;
   MFVELKOR window(g);
+  bindTimerHandlers(g);
 
   InstanceGuard guard(instanceLockPath(g));
   StartupEnv env = startupEnv(app.arguments());
   env.anotherCopyRunning = [&guard] { return guard.anotherCopyRunning(); };
-  if (env.anotherCopyRunning()) {
-    g.japaneseUI = isJapanese();
-    showLangMsgBox(g, kSecondCopyJapanese, kSecondCopyEnglish);
-    return 0;
-  }
-  setMenuCaptions(g);
-  setControlLayout(g, env.frame);
-  centreWindow(g, env.screenWidthTwips, env.screenHeightTwips);
-  g.form.setCaption(Ctl::MFVELKOR, std::string("VELKOR Ver.") + kVersion);
-  window.loadBallSprites();
-  g.Timer2.setHandler([&g] { Timer2_Timer(g); });
-  g.gameMode = modeSolo;
-  startRack(g);
-  g.form.setVisible(Ctl::picMenu, false);
-  window.showInfomation();
+  if (!Form_Load(g, env)) return 0;
   window.finishStartup();
   return app.exec();
 }
