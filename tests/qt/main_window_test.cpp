@@ -171,6 +171,15 @@ TEST_F(MainWindowTest, GameTimersDriveQtTimers) {
     EXPECT_NE(window.qtTimer(*t), nullptr) << t->name();
 }
 
+TEST_F(MainWindowTest, ClosingTheWindowUnloadsItAndStopsTheTimers) {
+  g.form.setVisible(Ctl::MFVELKOR, true);
+  EXPECT_TRUE(window.isVisible());
+  g.Timer2.setEnabled(true);
+  window.close();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(window.qtTimer(g.Timer2)->isActive());
+}
+
 TEST(Fonts, GameFacesResolveToInstalledOnes) {
   EXPECT_EQ(QFontInfo(QFont("Arial")).family(), "Liberation Sans");
   EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8("ＭＳ ゴシック"))).family(), "IPAGothic");
