@@ -19,6 +19,12 @@ enum class Window {
   frmVersion,       // version window
 };
 
+// Pictures that start-up may replace by a 256-colour bitmap file.
+enum class Picture {
+  picTable,  // the table sheet
+  picMenu,   // the title screen
+};
+
 // What the help viewer opens with.
 enum class HelpKind {
   contents,      // the table of contents
@@ -52,7 +58,16 @@ class Screen {
   // Lets pending window events run; called by the physics step at the head of every pass.
   virtual void pumpEvents() {}
 
-  // Closes every window and ends the program.
+  // Start-up and shut-down of the main window.
+  // Cuts the sprite strip out of the table sheet.
+  virtual void loadBallSprites() {}
+  // Replaces a picture by a bitmap file given by bare name.
+  virtual void loadPicture(Picture /*which*/, const std::string& /*file*/) {}
+  // Copies the cue-ball image of the table sheet into the contact-point picture.
+  virtual void copyCueBallImage() {}
+  // Shows the opening window without waiting; it shows the main window when it closes.
+  virtual void showOpeningWindow() {}
+  // Ends the program at once: every window goes and no further event runs.
   virtual void endProgram() {}
   // Opens the help file (a bare name next to the program) in the help viewer.
   virtual void showHelp(const std::string& /*file*/, HelpKind) {}

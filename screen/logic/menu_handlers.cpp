@@ -8,6 +8,7 @@
 #include "engine/shot_rules.h"
 #include "records/record_tables.h"
 #include "screen/logic/game_menu.h"
+#include "screen/logic/layout.h"
 #include "screen/logic/shot_controls.h"
 #include "sound/music_scene.h"
 
@@ -22,9 +23,6 @@ constexpr std::array<Ctl, 5> kTitleButtons = {Ctl::picSoloPlay0, Ctl::picVSPlay0
                                               Ctl::picRecord0, Ctl::picExit0};
 
 Ctl element1(Ctl element0) { return static_cast<Ctl>(static_cast<int>(element0) + 1); }
-
-// Font size in points for a height in pixels, at 15 twips per pixel (20 twips a point).
-Single pixelsToPointsAt15(Integer px) { return static_cast<Single>(px * 15) * 0.05f; }
 
 void setMenuLabelColors(GameState& g, int hovered) {
   for (int i = 0; i < 3; ++i) {
@@ -143,7 +141,7 @@ void picSoloPlay_Click(GameState& g, Integer) {
   g.screen->showInfomation();
   g.form.setVisible(Ctl::picMenu, false);
   g.gameMode = modeSolo;
-  g.form.setFontSize(Ctl::cmdShot, pixelsToPointsAt15(25));
+  g.form.setFontSize(Ctl::cmdShot, pixelsToPoints(25));
   g.form.setCaption(Ctl::cmdShot, "Shot!");
   g.form.setVisible(Ctl::lblQuibsMessage, false);
   changGameMenu(g);
