@@ -10,6 +10,7 @@
 #include "screen/logic/layout.h"
 #include "screen/qt/fonts.h"
 #include "screen/qt/main_window.h"
+#include "screen/qt/menu_hooks.h"
 
 namespace velkor {
 
@@ -45,6 +46,7 @@ int runVelkor(QApplication& app) {
   installFontSubstitutions();
   GameState g;
   MFVELKOR window(g);
+  installMenusAndTitle(window);
   bindTimerHandlers(g);
 
   InstanceGuard guard(instanceLockPath(g));

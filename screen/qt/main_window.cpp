@@ -15,6 +15,7 @@
 
 #include "screen/logic/layout.h"
 #include "screen/logic/startup.h"
+#include "screen/qt/help_viewer.h"
 #include "screen/qt/table_sheet.h"
 #include "screen/qt/timer_binding.h"
 
@@ -329,6 +330,10 @@ void MFVELKOR::endProgram() {
   for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
   QCoreApplication::exit(0);
 }
+
+void MFVELKOR::showHelp(const std::string& file, HelpKind kind) { showHelpFile(this, file, kind); }
+
+void MFVELKOR::openHelpPage(const std::string& page) { openHelpPageInBrowser(this, page); }
 
 void MFVELKOR::closeEvent(QCloseEvent* e) {
   e->accept();

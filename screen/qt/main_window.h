@@ -74,6 +74,8 @@ class MFVELKOR : public QMainWindow, public Screen {
   void copyCueBallImage() override;
   void showOpeningWindow() override;
   void endProgram() override;
+  void showHelp(const std::string& file, HelpKind kind) override;
+  void openHelpPage(const std::string& page) override;
 
   // Where bare file names are looked up: the folder of the executable.
   static QString programFile(const std::string& name);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "screen/logic/table_drawing.h"
+#include "screen/qt/title_art.h"
 
 namespace velkor {
 
@@ -272,81 +273,8 @@ QImage makeTableSheet() {
   return sheet;
 }
 
-QImage makeTitlePicture() {
-  QImage title(540, 365, QImage::Format_RGB32);
-  QPainter p(&title);
-  p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient sky(0, 0, 0, 365);
-  sky.setColorAt(0, QColor(8, 20, 40));
-  sky.setColorAt(1, QColor(2, 6, 14));
-  p.fillRect(title.rect(), sky);
-
-  // A table in the lower half, seen from above and tilted away.
-  QPainterPath table;
-  table.moveTo(110, 190);
-  table.lineTo(430, 190);
-  table.lineTo(500, 345);
-  table.lineTo(40, 345);
-  table.closeSubpath();
-  p.setPen(Qt::NoPen);
-  p.setBrush(kWood);
-  p.drawPath(table);
-  QPainterPath cloth;
-  cloth.moveTo(124, 200);
-  cloth.lineTo(416, 200);
-  cloth.lineTo(478, 334);
-  cloth.lineTo(62, 334);
-  cloth.closeSubpath();
-  p.setBrush(kCloth);
-  p.drawPath(cloth);
-  p.setBrush(Qt::black);
-  for (const QPointF c : {QPointF(126, 201), QPointF(270, 200), QPointF(414, 201), QPointF(64, 333),
-                          QPointF(270, 335), QPointF(476, 333)}) {
-    p.drawEllipse(c, 7, 4.5);
-  }
-  // The rack as a diamond and the cue ball before it.
-  const std::array<std::pair<int, QPointF>, 10> balls{{{3, {270, 214}},
-                                                       {7, {260, 228}},
-                                                       {8, {280, 228}},
-                                                       {2, {250, 242}},
-                                                       {9, {270, 242}},
-                                                       {4, {290, 242}},
-                                                       {6, {260, 256}},
-                                                       {5, {280, 256}},
-                                                       {1, {270, 270}},
-                                                       {0, {270, 314}}}};
-  for (const auto& [n, at] : balls) {
-    const QImage b = paintBall(n, kSpriteSize, false);
-    QImage withAlpha = b.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < withAlpha.height(); ++y)
-      for (int x = 0; x < withAlpha.width(); ++x)
-        if (!inDisc(x, y, 10, kDiscRadius)) withAlpha.setPixel(x, y, 0);
-    p.drawImage(QPointF(at.x() - 10, at.y() - 10), withAlpha);
-  }
-
-  QFont big("Liberation Sans");
-  big.setPixelSize(82);
-  big.setBold(true);
-  big.setLetterSpacing(QFont::AbsoluteSpacing, 6);
-  p.setFont(big);
-  const QRect nameBox(0, 40, 540, 100);
-  p.setPen(QColor(0, 70, 0));
-  p.drawText(nameBox.translated(3, 3), Qt::AlignHCenter | Qt::AlignTop, "VELKOR");
-  QLinearGradient gold(0, 45, 0, 130);
-  gold.setColorAt(0, QColor(255, 240, 140));
-  gold.setColorAt(1, QColor(220, 150, 20));
-  p.setPen(QPen(QBrush(gold), 1));
-  p.drawText(nameBox, Qt::AlignHCenter | Qt::AlignTop, "VELKOR");
-  QFont sub("Liberation Sans");
-  sub.setPixelSize(18);
-  sub.setBold(true);
-  sub.setLetterSpacing(QFont::AbsoluteSpacing, 8);
-  p.setFont(sub);
-  p.setPen(QColor(120, 220, 140));
-  p.drawText(QRect(0, 140, 540, 30), Qt::AlignHCenter | Qt::AlignTop, "NINE BALL");
-  p.end();
-  return title;
-}
+// The title picture is drawn with the title screen's buttons in mind.
+QImage makeTitlePicture() { return makeTitleBackground(); }
 
 QImage toPalettised(const QImage& picture) {
   const QImage src = picture.convertToFormat(QImage::Format_RGB32);

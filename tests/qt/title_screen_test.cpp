@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QMenuBar>
 #include <QTest>
 #include <QTextBrowser>
 
 #include "screen/logic/help_file.h"
 #include "screen/logic/menu_handlers.h"
-#include "screen/qt/game_menu_bar.h"
 #include "screen/qt/help_viewer.h"
 #include "screen/qt/menu_labels.h"
 #include "screen/qt/title_art.h"
@@ -145,24 +143,6 @@ TEST(MenuLabelsWidget, LabelsMirrorTheFormAndIgnoreHoverDuringAShot) {
   QTest::mouseMove(labels[2], QPoint(3, 3));
   EXPECT_EQ(labels[2]->palette().color(QPalette::WindowText), QColor(192, 0, 192));
   EXPECT_EQ(labels[1]->palette().color(QPalette::WindowText), QColor(255, 0, 255));
-}
-
-TEST(GameMenuBarWidget, ShortcutsSeparatorsAndTheSoundCheckMark) {
-  testing::Fixture f;
-  QMenuBar bar;
-  GameMenuBar menus(f.g, &bar);
-  EXPECT_EQ(menus.action(Ctl::mnuStart)->shortcut(), QKeySequence(Qt::Key_F2));
-  EXPECT_EQ(menus.action(Ctl::mnuHelpCont)->shortcut(), QKeySequence(Qt::Key_F1));
-  for (Ctl c : {Ctl::mnuSep1, Ctl::mnuSep2, Ctl::mnuSep3}) {
-    EXPECT_TRUE(menus.action(c)->isSeparator()) << controlName(c);
-  }
-  EXPECT_TRUE(menus.action(Ctl::mnuSound)->isCheckable());
-  EXPECT_TRUE(menus.action(Ctl::mnuSound)->isChecked());
-  EXPECT_EQ(menus.action(Ctl::mnuKey)->text(), QString::fromUtf8("キーワードで検索"));
-  menus.action(Ctl::mnuAbout)->trigger();
-  menus.action(Ctl::mnuKey)->trigger();
-  EXPECT_EQ(f.screen.calls,
-            (std::vector<std::string>{"window frmVersion", "help velkor.HLP keywords"}));
 }
 
 TEST(HelpWindowWidget, ContentsLinkToTopicsAndTheIndexListsKeywords) {
