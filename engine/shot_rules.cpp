@@ -31,11 +31,6 @@ constexpr int kSpotsRightOfFoot = 5;
 // k = -17 (x = 100): the leftmost spot inside the cushion lines.
 constexpr int kLastSpot = 22;
 
-// Counters saturate instead of wrapping: a negative turn would break the turn arithmetic.
-Integer plusOne(Integer v) {
-  return v < std::numeric_limits<Integer>::max() ? static_cast<Integer>(v + 1) : v;
-}
-
 // k of the n-th spot in search order: 0, 1, ..., 5, -1, -2, ...
 int spotOffset(int n) { return n <= kSpotsRightOfFoot ? n : kSpotsRightOfFoot - n; }
 

@@ -75,7 +75,7 @@ void cmdShot_Click(GameState& g) {
   g.Timer2.setEnabled(false);
   g.timTimeCounter.setEnabled(true);
   g.ballInHand = false;
-  g.shotCount = static_cast<Integer>(g.shotCount + 1);
+  g.shotCount = plusOne(g.shotCount);
 }
 
 }  // namespace velkor
