@@ -79,8 +79,9 @@ void setVsCpuPlayerNames(GameState& g) {
 
 void acceptVsSetupDefaults(GameState& g) {
   g.gameMode = modeVersus;
-  setPlayerName(g, 0, g.players[0].name);
-  setPlayerName(g, 1, g.players[1].name);
+  // The name boxes open on the trimmed names, and OK stores what they hold.
+  setPlayerName(g, 0, trimBlanks(g.players[0].name));
+  setPlayerName(g, 1, trimBlanks(g.players[1].name));
   g.players[0].isBreaker = true;
   g.players[1].isBreaker = false;
   g.players[0].gamesWon = 0;
