@@ -219,14 +219,20 @@ void playBreakContact(GameState& g) {
 
 }  // namespace
 
+bool advanceBreakShot(GameState& g) {
+  // A cue ball placed beyond the contact line meets the rack at once; tested after the
+  // move only, it would run away from the line and off the table, since nothing else
+  // stops it before the break.
+  const bool beyondLine = g.balls[0].x >= kBreakContactX;
+  moveBall(g, 0, kTick);
+  if (!beyondLine && g.balls[0].x < kBreakContactX) return false;
+  playBreakContact(g);
+  return true;
+}
+
 void Timer1_Timer(GameState& g) {
   if (g.breakPending) {
-    // A cue ball placed beyond the contact line meets the rack at once; tested after the
-    // move only, it would run away from the line and off the table, since nothing else
-    // stops it before the break.
-    const bool beyondLine = g.balls[0].x >= kBreakContactX;
-    moveBall(g, 0, kTick);
-    if (beyondLine || g.balls[0].x >= kBreakContactX) playBreakContact(g);
+    advanceBreakShot(g);
   } else {
     stepBalls(g);
   }
