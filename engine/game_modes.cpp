@@ -87,8 +87,7 @@ void acceptVsSetupDefaults(GameState& g) {
   g.players[0].gamesWon = 0;
   g.players[1].gamesWon = 0;
   g.form.setCaption(Ctl::mnuChangeMode, "対戦→独り撞き(&S)");
-  const std::string first = trimBlanks(g.players[0].name);
-  setShotButton(g, first == "You" ? "Your Shot" : first + "'s Shot", 12);
+  setShotButton(g, shotOwnerCaption(trimBlanks(g.players[0].name)), 12);
 }
 
 void cancelVsSetup(GameState& g) {

@@ -19,6 +19,9 @@ enum class Window {
   frmVersion,       // version window
 };
 
+// The window's name as the game calls it ("frmRecord", ...).
+const char* windowName(Window w);
+
 class Screen {
  public:
   virtual ~Screen() = default;

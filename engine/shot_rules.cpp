@@ -56,8 +56,8 @@ void showWinnerMessage(GameState& g, const std::string& name) {
 }
 
 void showShotButtonOwner(GameState& g, Integer player) {
-  const std::string n = trimBlanks(g.players[static_cast<std::size_t>(player)].name);
-  g.form.setCaption(Ctl::cmdShot, n == "You" ? "Your Shot" : n + "'s Shot");
+  g.form.setCaption(Ctl::cmdShot,
+                    shotOwnerCaption(trimBlanks(g.players[static_cast<std::size_t>(player)].name)));
   g.form.setFontName(Ctl::cmdShot, "Arial");
   g.form.setFontBold(Ctl::cmdShot, true);
 }

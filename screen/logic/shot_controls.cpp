@@ -24,8 +24,11 @@ void refreshTargetMarker(GameState& g) {
 }
 
 void showShotOwner(GameState& g, Integer turn) {
-  const std::string n = getPlayerName(g, turn);
-  g.form.setCaption(Ctl::cmdShot, n == "You" ? "Your Shot" : n + "'s Shot");
+  g.form.setCaption(Ctl::cmdShot, shotOwnerCaption(getPlayerName(g, turn)));
+}
+
+std::string shotOwnerCaption(const std::string& name) {
+  return name == "You" ? "Your Shot" : name + "'s Shot";
 }
 
 void setShotControlsEnabled(GameState& g, bool enabled) {
