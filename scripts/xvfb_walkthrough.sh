@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # xvfb_walkthrough.sh [BUILD_DIR] [OUT_DIR]: plays the program on a virtual X display and
 # takes screenshots: the opening window, the title screen, a solo game before and after a
-# shot, the version window, the title again after "Menu", and checks that the exit picture
-# ends the program. Needs xvfb, xdotool and imagemagick (test tools only).
+# shot, the version window, the title again after "Menu", the demonstration after 30 idle
+# seconds (WALKTHROUGH_DEMO=0 skips it), and checks that the exit picture ends the program.
+# Needs xvfb, xdotool and imagemagick (test tools only).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -80,6 +81,15 @@ fi
 hover 500 12
 click 500 12  # "Menu"
 shot 07-back-to-title
+
+if [ "${WALKTHROUGH_DEMO:-1}" = 1 ]; then
+  # Left alone on the title for more than 30 s, the demonstration starts; a click on the
+  # table ends it.
+  sleep 32
+  shot 08-demonstration
+  click 270 175
+  shot 09-after-demonstration-click
+fi
 
 hover 491 347
 click 491 347  # the exit picture
