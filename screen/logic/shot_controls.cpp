@@ -75,7 +75,8 @@ void cmdShot_Click(GameState& g) {
   g.Timer2.setEnabled(false);
   g.timTimeCounter.setEnabled(true);
   g.ballInHand = false;
-  g.shotCount = static_cast<Integer>(g.shotCount + 1);
+  // The count is stored with the records: hold it at the top of its range.
+  if (g.shotCount < 32767) g.shotCount = static_cast<Integer>(g.shotCount + 1);
 }
 
 }  // namespace velkor
