@@ -36,13 +36,13 @@ ScreenMetrics currentScreenMetrics() {
   return m;
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* e) {
+void ClickPicture::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) emit clicked();
   QLabel::mousePressEvent(e);
 }
 
 MsgBoxDialog::MsgBoxDialog(const MsgBoxLayout& box, QWidget* parent)
-    : QDialog(parent), lblMsg_(new QLabel(this)), picOK_(new PictureBox(this)) {
+    : QDialog(parent), lblMsg_(new QLabel(this)), picOK_(new ClickPicture(this)) {
   setObjectName("frmMsgBox");
   setWindowTitle("Massage from Velkor");
   setModal(true);
@@ -64,7 +64,7 @@ MsgBoxDialog::MsgBoxDialog(const MsgBoxLayout& box, QWidget* parent)
   picOK_->setCursor(Qt::PointingHandCursor);
   picOK_->setGeometry(toPx(box.okLeft, tx), toPx(box.okTop, ty), toPx(box.okWidth, tx),
                       toPx(box.okHeight, ty));
-  connect(picOK_, &PictureBox::clicked, this, &QDialog::accept);
+  connect(picOK_, &ClickPicture::clicked, this, &QDialog::accept);
 
   setFixedSize(toPx(box.width, tx), std::max(1, toPx(box.height, ty) - kCaptionPx));
   move(toPx(box.left, tx), toPx(box.top, ty));
@@ -129,7 +129,7 @@ VersionDialog::VersionDialog(const GameState& g, QWidget* parent)
     : QDialog(parent),
       label1_(new QLabel(this)),
       command1_(new QPushButton("OK", this)),
-      picPelzo_(new PictureBox(this)),
+      picPelzo_(new ClickPicture(this)),
       picPelzos_(makePelzoStrip()) {
   setObjectName("frmVersion");
   setWindowTitle("バージョン情報");
@@ -147,7 +147,7 @@ VersionDialog::VersionDialog(const GameState& g, QWidget* parent)
   picPelzo_->setGeometry(20, 22, VersionWindow::kFrameSize, VersionWindow::kFrameSize);
   picPelzo_->setCursor(Qt::PointingHandCursor);
   showFrame(0);
-  connect(picPelzo_, &PictureBox::clicked, this, [this] {
+  connect(picPelzo_, &ClickPicture::clicked, this, [this] {
     frmVersion_picPelzo_Click(w_);
     if (w_.timerEnabled && !timer_.isActive()) timer_.start();
   });

@@ -19,10 +19,10 @@ namespace velkor {
 ScreenMetrics currentScreenMetrics();
 
 // A picture that reports a press of the left button as a click.
-class PictureBox : public QLabel {
+class ClickPicture : public QLabel {
   Q_OBJECT
  public:
-  explicit PictureBox(QWidget* parent = nullptr) : QLabel(parent) {}
+  explicit ClickPicture(QWidget* parent = nullptr) : QLabel(parent) {}
  signals:
   void clicked();
 
@@ -35,14 +35,14 @@ class MsgBoxDialog : public QDialog {
  public:
   explicit MsgBoxDialog(const MsgBoxLayout& box, QWidget* parent = nullptr);
   QLabel* lblMsg() const { return lblMsg_; }
-  PictureBox* picOK() const { return picOK_; }
+  ClickPicture* picOK() const { return picOK_; }
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
   QLabel* lblMsg_;
-  PictureBox* picOK_;
+  ClickPicture* picOK_;
 };
 
 // Shows the box modally, with no owner window; returns when it has closed.
@@ -79,7 +79,7 @@ class VersionDialog : public QDialog {
   const VersionWindow& state() const { return w_; }
   QLabel* label1() const { return label1_; }
   QPushButton* command1() const { return command1_; }
-  PictureBox* picPelzo() const { return picPelzo_; }
+  ClickPicture* picPelzo() const { return picPelzo_; }
   QTimer* timer() { return &timer_; }
   // The mascot timer's tick.
   void tick();
@@ -89,7 +89,7 @@ class VersionDialog : public QDialog {
   VersionWindow w_;
   QLabel* label1_;
   QPushButton* command1_;
-  PictureBox* picPelzo_;
+  ClickPicture* picPelzo_;
   QImage picPelzos_;
   QTimer timer_;
 };
