@@ -41,6 +41,8 @@ struct GameState {
   Integer targetBall = 0;
   bool ballInHand = false;
   bool savedBallInHand = false;
+  // Set while stepBalls runs, so that a call from inside its own event pump returns at once.
+  bool steppingBalls = false;
 
   // Counters.
   Integer shotCount = 0;

@@ -12,6 +12,8 @@ constexpr Single kHighDeceleration = static_cast<Single>(1866.6666666666667);
 constexpr Single kLowDeceleration = static_cast<Single>(746.6666666666667);
 constexpr Single kNoContact = 100;
 constexpr Single kCornerMouth = 102;
+// A safety net: a real tick needs one pass per event plus one, a few dozen at most.
+constexpr int kMaxPassesPerTick = 1000;
 
 void stepBalls(GameState& g);
 void moveAllBalls(GameState& g, Single t);

@@ -23,6 +23,8 @@ Sim::Sim(std::ostream& o) : screen(o), out(o) {
   g.sound = &sound;
   g.screen = &screen;
   g.random = &random;
+  // A hand-built scenario starts as a fresh shot, so its first contact is recorded.
+  g.firstHitPending = true;
 }
 
 void Args::expectCount(std::size_t lo, std::size_t hi) const {

@@ -1,0 +1,124 @@
+#include "tools/sim/scenes.h"
+
+#include <cmath>
+#include <cstddef>
+
+#include "engine/physics_step.h"
+#include "engine/rack.h"
+#include "engine/table_model.h"
+
+namespace velkor::sim {
+
+std::uint64_t SceneRandom::next() {
+  std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+double SceneRandom::uniform() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+
+double SceneRandom::uniform(double lo, double hi) { return lo + (hi - lo) * uniform(); }
+
+void clearTable(GameState& g) {
+  for (BallRecord& b : g.balls) {
+    b = BallRecord{};
+    b.onTable = false;
+  }
+}
+
+void placeBall(GameState& g, int n, Single x, Single y, Single speed, Single direction,
+               Single followSpin, Single sideSpin) {
+  BallRecord& b = g.balls[static_cast<std::size_t>(n)];
+  b.x = x;
+  b.y = y;
+  b.speed = speed;
+  b.direction = direction;
+  b.vx = speed * std::cos(direction);
+  b.vy = speed * std::sin(direction);
+  b.followSpin = followSpin;
+  b.sideSpin = sideSpin;
+  b.onTable = true;
+}
+
+void resetShotRecord(GameState& g) {
+  g.shotPocketed.fill(0);
+  g.shotPocketedCount = 0;
+  g.firstHit = 0;
+  g.firstHitPending = true;
+}
+
+void rackScene(GameState& g) {
+  initPocketTable(g);
+  setUpRack(g);
+  resetShotRecord(g);
+}
+
+void fullPowerShotScene(GameState& g) {
+  rackScene(g);
+  const BallRecord& one = g.balls[1];
+  const BallRecord& cue = g.balls[0];
+  placeBall(g, 0, cue.x, cue.y, 5600, getDirection(cue.x, cue.y, one.x, one.y));
+}
+
+namespace {
+
+// Random centres between the cushion lines, no two closer than a diameter (plus a hair,
+// so that no pair starts in contact).
+void scatterPositions(GameState& g, SceneRandom& r) {
+  for (int n = 0; n < 10; ++n) {
+    for (;;) {
+      const auto x = static_cast<Single>(r.uniform(kCushionLeftX + 1, kCushionRightX - 1));
+      const auto y = static_cast<Single>(r.uniform(kCushionBottomY + 1, kCushionTopY - 1));
+      bool clear = true;
+      for (int m = 0; m < n && clear; ++m) {
+        const BallRecord& o = g.balls[static_cast<std::size_t>(m)];
+        clear = getDistance({x, y}, {o.x, o.y}) > kBallDiameter + 1;
+      }
+      if (clear) {
+        placeBall(g, n, x, y);
+        break;
+      }
+    }
+  }
+}
+
+Single randomHeading(SceneRandom& r) { return static_cast<Single>(r.uniform(-kPiD, kPiD)); }
+
+}  // namespace
+
+void scatteredScene(GameState& g, std::uint64_t seed, Single maxSpeed) {
+  initPocketTable(g);
+  clearTable(g);
+  SceneRandom r(seed);
+  scatterPositions(g, r);
+  for (int n = 0; n < 10; ++n) {
+    const BallRecord& b = g.balls[static_cast<std::size_t>(n)];
+    placeBall(g, n, b.x, b.y, static_cast<Single>(r.uniform(0, maxSpeed)), randomHeading(r));
+  }
+  resetShotRecord(g);
+}
+
+void randomShotScene(GameState& g, std::uint64_t seed, Single maxSpeed) {
+  initPocketTable(g);
+  clearTable(g);
+  SceneRandom r(seed);
+  scatterPositions(g, r);
+  const BallRecord& cue = g.balls[0];
+  const auto speed = static_cast<Single>(r.uniform(0, maxSpeed));
+  const Single heading = randomHeading(r);
+  const auto follow = static_cast<Single>(r.uniform(-0.3, 0.3) * speed);
+  const auto side = static_cast<Single>(r.uniform(-0.6, 0.6) * speed);
+  placeBall(g, 0, cue.x, cue.y, speed, heading, follow, side);
+  resetShotRecord(g);
+}
+
+int stepUntilRest(GameState& g, int maxTicks) {
+  for (int tick = 0; tick < maxTicks; ++tick) {
+    if (isAllBallsStopped(g)) return tick;
+    stepBalls(g);
+  }
+  return isAllBallsStopped(g) ? maxTicks : -1;
+}
+
+}  // namespace velkor::sim
