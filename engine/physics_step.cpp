@@ -1,5 +1,7 @@
 #include "engine/physics_step.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -18,9 +20,30 @@ const BallRecord& ball(const GameState& g, Integer n) {
   return g.balls[static_cast<std::size_t>(n)];
 }
 
+// The cosine and sine of each ball's heading, kept through the passes of one tick: a
+// heading changes only at a contact, and the motion step needs them after every event.
+// Headings are matched bit for bit: sin(-0) is -0.
+struct HeadingCache {
+  std::array<std::uint32_t, 10> direction{};
+  std::array<bool, 10> known{};
+  std::array<Single, 10> cos{};
+  std::array<Single, 10> sin{};
+  void get(std::size_t n, Single dir, Single& c, Single& s) {
+    const auto bits = std::bit_cast<std::uint32_t>(dir);
+    if (!known[n] || direction[n] != bits) {
+      known[n] = true;
+      direction[n] = bits;
+      cos[n] = std::cos(dir);
+      sin[n] = std::sin(dir);
+    }
+    c = cos[n];
+    s = sin[n];
+  }
+};
+
 // allBalls: the per-tick motion of every ball, which also lets slow balls lose their
 // follow spin; a single ball moved on its own keeps it.
-void moveOne(BallRecord& b, Single t, bool allBalls) {
+void moveOne(BallRecord& b, Single t, bool allBalls, Single cosDir, Single sinDir) {
   b.x += t * b.vx;
   b.y += t * b.vy;
   if (b.speed > kFrictionThreshold) {
@@ -30,11 +53,26 @@ void moveOne(BallRecord& b, Single t, bool allBalls) {
     if (allBalls) b.followSpin = 0;
   }
   if (b.speed <= 0) b.speed = 0;
-  b.vx = b.speed * std::cos(b.direction);
-  b.vy = b.speed * std::sin(b.direction);
+  b.vx = b.speed * cosDir;
+  b.vy = b.speed * sinDir;
 }
 
-// Whether the ball, now or after the next motion step re-derives its velocity from its
+void moveOne(BallRecord& b, Single t, bool allBalls) {
+  moveOne(b, t, allBalls, std::cos(b.direction), std::sin(b.direction));
+}
+
+void moveAllBalls(GameState& g, Single t, HeadingCache& cache) {
+  for (std::size_t n = 0; n < g.balls.size(); ++n) {
+    BallRecord& b = g.balls[n];
+    if (!b.onTable || !(b.speed > 0)) continue;
+    Single c = 0;
+    Single s = 0;
+    cache.get(n, b.direction, c, s);
+    moveOne(b, t, true, c, s);
+  }
+}
+
+// Whether the ball, now or once the next motion step re-derives its velocity from its
 // heading, moves out through the cushion line.
 bool headsOutward(const BallRecord& b, Integer cushion) {
   switch (cushion) {
@@ -163,6 +201,7 @@ void stepBalls(GameState& g) {
   std::uint64_t unturned = 0;
   auto bit = [](Integer i, Integer c) { return std::uint64_t{1} << (4 * i + (c - cushionLeft)); };
 
+  HeadingCache headings;
   Single timeLeft = kTick;
   for (int pass = 0;; ++pass) {
     Single best = kNoContact;
@@ -185,7 +224,11 @@ void stepBalls(GameState& g) {
         }
       }
       for (Integer j = 0; j < 10; ++j) {
-        if (j == i || !ball(g, j).onTable) continue;
+        const BallRecord& bj = ball(g, j);
+        if (j == i || !bj.onTable) continue;
+        // A moving lower ball has already timed this pair, to the same bit, and an equal
+        // time never replaces the best.
+        if (j < i && bj.speed > 0) continue;
         const Single t = getBallContactTime(g, i, j);
         if (t < best) {
           best = t;
@@ -197,11 +240,11 @@ void stepBalls(GameState& g) {
     }
 
     if (best > timeLeft || pass >= kMaxPassesPerTick) {
-      moveAllBalls(g, timeLeft);
+      moveAllBalls(g, timeLeft, headings);
       return;
     }
 
-    moveAllBalls(g, best);
+    moveAllBalls(g, best, headings);
     if (eventCushion != 0) {
       const Integer pocket = checkPocketAtCushion(g, eventBall, eventCushion);
       if (pocket == 0) {

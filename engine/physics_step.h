@@ -15,6 +15,8 @@ constexpr Single kCornerMouth = 102;
 // A safety net: a real tick needs one pass per event plus one, a few dozen at most.
 constexpr int kMaxPassesPerTick = 1000;
 
+// One tick of 0.05 s. Lets pending window events run at the head of every pass; a call made
+// from inside them (a second tick while this one runs) returns at once and changes nothing.
 void stepBalls(GameState& g);
 void moveAllBalls(GameState& g, Single t);
 void moveBall(GameState& g, Integer ballNo, Single t);

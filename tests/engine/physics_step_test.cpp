@@ -358,16 +358,41 @@ TEST_F(Tick, CornerMouthEndsAt102FromTheCorner) {
 }
 
 TEST_F(Tick, BallRunningAlongASideCushionDoesNotHangTheTick) {
-  // Straight up the right cushion line: the heading's cosine is a hair positive, so every
-  // rebound leaves the ball heading out through the line.
-  placeBall(f.g, 1, 2350, 600, 2000, getDirection(0, 0, 0, 1));
-  ASSERT_GT(ball(1).vx, 0);
-  int ticks = 0;
-  for (; ticks < 20 && ball(1).onTable; ++ticks) stepBalls(f.g);
-  EXPECT_FALSE(ball(1).onTable) << "slid along the cushion into the corner";
-  EXPECT_EQ(f.screen.callsStartingWith("drawBallIntoPocket"),
-            (std::vector<std::string>{"drawBallIntoPocket 1 3"}));
-  EXPECT_LE(f.screen.pumps, 3 * ticks) << "at most a couple of passes a tick";
+  // Straight up or down the right cushion line: the heading's cosine is a hair positive,
+  // so every rebound leaves the ball heading out through the line.
+  struct Case {
+    Single dy;
+    const char* pocketCall;
+  };
+  for (const Case c : {Case{1, "drawBallIntoPocket 1 3"}, Case{-1, "drawBallIntoPocket 1 6"}}) {
+    f.screen.calls.clear();
+    f.screen.pumps = 0;
+    placeBall(f.g, 1, 2350, 600, 2000, getDirection(0, 0, 0, c.dy));
+    ASSERT_GT(ball(1).vx, 0);
+    int ticks = 0;
+    for (; ticks < 20 && ball(1).onTable; ++ticks) stepBalls(f.g);
+    EXPECT_FALSE(ball(1).onTable) << "slid along the cushion into the corner";
+    EXPECT_EQ(f.screen.callsStartingWith("drawBallIntoPocket"),
+              (std::vector<std::string>{c.pocketCall}));
+    EXPECT_LE(f.screen.pumps, 3 * ticks) << "at most a couple of passes a tick";
+  }
+}
+
+TEST_F(Tick, EndsAfterItsPassLimitEvenWhenEventsKeepComing) {
+  // A handler run by the event pump that keeps pushing two balls into each other.
+  struct PushingScreen : testing::FakeScreen {
+    GameState* g = nullptr;
+    void pumpEvents() override {
+      FakeScreen::pumpEvents();
+      placeBall(*g, 1, 1000, 600, 500, 0);
+      placeBall(*g, 2, 1090, 600);
+    }
+  } pushing;
+  pushing.g = &f.g;
+  f.g.screen = &pushing;
+  stepBalls(f.g);
+  EXPECT_EQ(pushing.pumps, kMaxPassesPerTick + 1);
+  EXPECT_FALSE(f.g.steppingBalls);
 }
 
 TEST_F(Tick, NestedStepFromTheEventPumpReturnsAtOnce) {

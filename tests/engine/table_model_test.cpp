@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <type_traits>
 
 namespace velkor {
 namespace {
@@ -25,7 +26,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DirectionCase{3, 0, 0},
                       DirectionCase{-1, 1, static_cast<Single>(std::atan(-1.0) + 3.1415926)},
                       DirectionCase{-1, -1, static_cast<Single>(std::atan(1.0) - 3.1415926)},
-                      DirectionCase{1, 1, static_cast<Single>(std::atan(1.0))}));
+                      DirectionCase{1, 1, static_cast<Single>(std::atan(1.0))},
+                      DirectionCase{2, -1, static_cast<Single>(std::atan(-0.5))}));
 
 TEST(TableModel, PocketTableHoldsTheSixCentres) {
   GameState g;
@@ -69,6 +71,20 @@ TEST_F(BlockingBallTest, BoundsOfTheBlockingZone) {
   EXPECT_EQ(getBlockingBall(g, a, a, 0), 0) << "zero-length path";
 }
 
+TEST_F(BlockingBallTest, BallsBehindBeyondPocketedOrTheCueBallNeverBlock) {
+  const TablePoint a{100, 600}, b{1100, 600};
+  put(2, 50, 600);  // behind a
+  put(3, 1150, 600);  // beyond b
+  put(0, 600, 600);  // the cue ball is never tested
+  EXPECT_EQ(getBlockingBall(g, a, b, 0), 0);
+  put(8, 600, 650);
+  g.balls[8].onTable = false;
+  EXPECT_EQ(getBlockingBall(g, a, b, 0), 0) << "pocketed";
+  g.balls[8].onTable = true;
+  EXPECT_EQ(getBlockingBall(g, a, b, 0), 8);
+  EXPECT_EQ(getBlockingBall(g, b, a, 0), 8) << "either way along the path";
+}
+
 TEST_F(BlockingBallTest, LowerBlockingBallWinsOverBallAtStart) {
   put(2, 500, 0);
   put(7, 0, 0);
@@ -107,6 +123,12 @@ TEST(TableModel, StoppedBallsAndStopAll) {
   EXPECT_EQ(g.balls[4].followSpin, 0);
   EXPECT_EQ(g.balls[4].sideSpin, 0);
   EXPECT_EQ(g.balls[4].vx, 30) << "velocity components stay";
+}
+
+TEST(TableModel, LargerAndSmallerKeepTheArgumentType) {
+  static_assert(std::is_same_v<decltype(getLarger(Integer{1}, Integer{2})), Integer>);
+  static_assert(std::is_same_v<decltype(getSmaller(Single{1}, Single{2})), Single>);
+  EXPECT_EQ(getSmaller(Integer{-3}, Integer{-3}), -3);
 }
 
 TEST(TableModel, LargerAndSmallerReturnBOnTies) {
