@@ -84,6 +84,9 @@ struct GameState {
   bool draggingCueBall = false;
   bool debugMode = false;
 
+  // Folder of the INI files for this run; empty: the user's config folder (getWinDir).
+  std::string iniDir;
+
   // Controls and timers of the main window.
   Form form;
   Timer Timer1{"Timer1"};                  // shot tick, 50 ms

@@ -1,11 +1,14 @@
 #include "engine/timer_handlers.h"
 
 #include "engine/rack.h"
+#include "engine/shot_rules.h"
 
 namespace velkor {
 
 void bindTimerHandlers(GameState& g) {
+  g.Timer1.setHandler([&g] { Timer1_Timer(g); });
   g.Timer2.setHandler([&g] { Timer2_Timer(g); });
+  g.timTimeCounter.setHandler([&g] { timTimeCounter_Timer(g); });
 }
 
 }  // namespace velkor

@@ -47,3 +47,44 @@ std::string signedNumberText(long long v) {
 }
 
 }  // namespace velkor
+
+namespace velkor {
+
+std::string validUtf8(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  std::size_t i = 0;
+  while (i < s.size()) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    std::size_t len = 0;
+    unsigned lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+    if (c < 0x80) {
+      len = 1;
+    } else if (c >= 0xC2 && c <= 0xDF) {
+      len = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      len = 3;
+      if (c == 0xE0) lo = 0xA0;  // overlong
+      if (c == 0xED) hi = 0x9F;  // surrogates
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      len = 4;
+      if (c == 0xF0) lo = 0x90;  // overlong
+      if (c == 0xF4) hi = 0x8F;  // above U+10FFFF
+    }
+    bool ok = len > 0 && i + len <= s.size();
+    for (std::size_t k = 1; ok && k < len; ++k) {
+      unsigned char d = static_cast<unsigned char>(s[i + k]);
+      ok = k == 1 ? (d >= lo && d <= hi) : (d >= 0x80 && d <= 0xBF);
+    }
+    if (ok) {
+      out.append(s.substr(i, len));
+      i += len;
+    } else {
+      out += "\xEF\xBF\xBD";
+      ++i;
+    }
+  }
+  return out;
+}
+
+}  // namespace velkor

@@ -22,3 +22,10 @@ std::string trimBlanks(std::string_view s);
 std::string signedNumberText(long long v);
 
 }  // namespace velkor
+
+namespace velkor {
+
+// s with every byte that is not part of a well-formed UTF-8 character replaced by U+FFFD.
+std::string validUtf8(std::string_view s);
+
+}  // namespace velkor

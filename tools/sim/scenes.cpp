@@ -5,7 +5,11 @@
 
 #include "engine/physics_step.h"
 #include "engine/rack.h"
+#include "engine/game_modes.h"
 #include "engine/table_model.h"
+#include "engine/timer_handlers.h"
+#include "screen/logic/menu_handlers.h"
+#include "screen/logic/shot_controls.h"
 
 namespace velkor::sim {
 
@@ -119,6 +123,48 @@ int stepUntilRest(GameState& g, int maxTicks) {
     stepBalls(g);
   }
   return isAllBallsStopped(g) ? maxTicks : -1;
+}
+
+void ScriptedShooter::shoot(GameState& g) {
+  if (g.breakPending) {
+    const int swings = static_cast<int>(random_.uniform(0, 40));
+    for (int i = 0; i < swings; ++i) Timer2_Timer(g);
+  }
+  setPowerBar(g, static_cast<Integer>(random_.uniform(35, 101)));
+  cmdShot_Click(g);
+}
+
+ScriptedGame playScriptedSoloGame(GameState& g, ScriptedShooter& shooter, int shotLimit,
+                                  const TickCheck& check) {
+  // Ten times the longest shot a full-power break can give.
+  constexpr int kShotTickLimit = 4000;
+  bindTimerHandlers(g);
+  initPocketTable(g);
+  setSoloMode(g);
+  mnuStart_click(g);
+  ScriptedGame game;
+  while (game.shots < shotLimit) {
+    shooter.shoot(g);
+    ++game.shots;
+    int ticks = 0;
+    while (g.Timer1.enabled()) {
+      if (ticks == kShotTickLimit) {
+        game.stalled = true;
+        return game;
+      }
+      const bool breakBefore = g.breakPending;
+      g.Timer1.fire();
+      ++ticks;
+      if (check) check(g, breakBefore && !g.breakPending);
+    }
+    game.ticks += ticks;
+    // Only a won game racks again, which puts the shot count back to 0.
+    if (g.shotCount == 0) {
+      game.won = true;
+      return game;
+    }
+  }
+  return game;
 }
 
 }  // namespace velkor::sim

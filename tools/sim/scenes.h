@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "engine/game_state.h"
 
@@ -48,5 +49,33 @@ void randomShotScene(GameState& g, std::uint64_t seed, Single maxSpeed = 6720);
 
 // Steps until every ball rests; the number of ticks taken, or -1 after maxTicks.
 int stepUntilRest(GameState& g, int maxTicks);
+
+// A simple solo player for soak tests and benchmarks: before the break it lets the aim
+// swing a random number of steps; every shot keeps the aim the rules set (full on the
+// lowest ball) and takes a random power.
+class ScriptedShooter {
+ public:
+  explicit ScriptedShooter(std::uint64_t seed) : random_(seed) {}
+  // Sets the aim and power and presses the shot button.
+  void shoot(GameState& g);
+
+ private:
+  SceneRandom random_;
+};
+
+struct ScriptedGame {
+  bool won = false;      // the 9-ball went down legally and a new rack stands
+  bool stalled = false;  // a shot did not come to rest within the tick limit
+  int shots = 0;
+  long ticks = 0;
+};
+
+// Called after every tick of the shot timer; breakTick: the tick of the break contact.
+using TickCheck = std::function<void(const GameState&, bool breakTick)>;
+
+// Plays a solo game on a new rack until it is won or shotLimit shots have been played.
+// g needs its ports set; the game's own random generator plays the break.
+ScriptedGame playScriptedSoloGame(GameState& g, ScriptedShooter& shooter, int shotLimit,
+                                  const TickCheck& check = {});
 
 }  // namespace velkor::sim

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "engine/timer_handlers.h"
+
 namespace velkor::sim {
 
 void RecordingScreen::showMessageBox(const std::string& text) { out_ << "message " << text << "\n"; }
@@ -17,6 +19,7 @@ void RecordingScreen::showModal(Window w) {
   static const char* names[] = {"frmRecord", "frmInputBox", "frmVsResult", "frmChangeVsMode",
                                 "frmVersion"};
   out_ << "window " << names[static_cast<int>(w)] << "\n";
+  if (onModal) onModal(w);
 }
 
 Sim::Sim(std::ostream& o) : screen(o), out(o) {
@@ -25,6 +28,7 @@ Sim::Sim(std::ostream& o) : screen(o), out(o) {
   g.random = &random;
   // A hand-built scenario starts as a fresh shot, so its first contact is recorded.
   g.firstHitPending = true;
+  bindTimerHandlers(g);
 }
 
 void Args::expectCount(std::size_t lo, std::size_t hi) const {

@@ -32,6 +32,8 @@ class RecordingScreen : public Screen {
   void showMessageBox(const std::string& text) override;
   void showStandardMessage(const std::string& text) override;
   void showModal(Window w) override;
+  // Acts as the user of a modal window would, after its line is printed.
+  std::function<void(Window)> onModal;
 
  private:
   std::ostream& out_;

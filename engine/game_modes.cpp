@@ -1,0 +1,99 @@
+#include "engine/game_modes.h"
+
+#include "engine/rack.h"
+#include "platform/text.h"
+#include "screen/logic/shot_controls.h"
+
+namespace velkor {
+
+namespace {
+constexpr std::size_t kNameWidth = 12;
+
+void setShotButton(GameState& g, const std::string& caption, Single size) {
+  g.form.setCaption(Ctl::cmdShot, caption);
+  g.form.setFontName(Ctl::cmdShot, "Arial");
+  g.form.setFontBold(Ctl::cmdShot, true);
+  g.form.setFontSize(Ctl::cmdShot, size);
+}
+}  // namespace
+
+void setPlayerName(GameState& g, int player, std::string_view name) {
+  g.players.at(static_cast<std::size_t>(player)).name = fixedText(name, kNameWidth);
+}
+
+void setSoloMode(GameState& g) {
+  g.gameMode = modeSolo;
+  g.form.setCaption(Ctl::mnuChangeMode, "独り撞き→対戦(&M)");
+  g.form.setEnabled(Ctl::mnuStart, true);
+  setShotButton(g, "SHOT!", 24);
+}
+
+void startVsGame(GameState& g) {
+  g.gameMode = modeVersus;
+  g.screen->showModal(Window::frmChangeVsMode);
+  if (g.gameMode == modeVersus) {
+    g.form.setEnabled(Ctl::mnuStart, false);
+    startRack(g);
+    g.form.setVisible(Ctl::picMenu, false);
+  } else {
+    returnToMenu(g);
+  }
+}
+
+void returnToMenu(GameState& g) {
+  startRack(g);
+  g.timCom.setEnabled(false);
+  g.Timer1.setEnabled(false);
+  g.timDemo.setEnabled(true);
+  g.form.setVisible(Ctl::picMenu, true);
+  g.gameMode = modeMenu;
+}
+
+void startDemo(GameState& g) {
+  g.gameMode = modeDemo;
+  centreSpinMarker(g);
+  g.form.setVisible(Ctl::picMenu, false);
+  startRack(g);
+  g.vsComputer = true;
+  setPlayerName(g, 0, "You");
+  setPlayerName(g, 1, "quib");
+  g.players[0].isBreaker = true;
+  g.players[1].isBreaker = false;
+  g.players[0].gamesWon = 0;
+  g.players[1].gamesWon = 0;
+  setShotButton(g, "DEMO", 12);
+  g.timCom.setEnabled(true);
+}
+
+void setVsPlayerNames(GameState& g) {
+  setPlayerName(g, 0, "Player1");
+  setPlayerName(g, 1, "Player2");
+  g.gamesToWin = 3;
+}
+
+void setVsCpuPlayerNames(GameState& g) {
+  setPlayerName(g, 0, "You");
+  setPlayerName(g, 1, "quib");
+  g.gamesToWin = 3;
+}
+
+void acceptVsSetupDefaults(GameState& g) {
+  g.gameMode = modeVersus;
+  setPlayerName(g, 0, g.players[0].name);
+  setPlayerName(g, 1, g.players[1].name);
+  g.players[0].isBreaker = true;
+  g.players[1].isBreaker = false;
+  g.players[0].gamesWon = 0;
+  g.players[1].gamesWon = 0;
+  g.form.setCaption(Ctl::mnuChangeMode, "対戦→独り撞き(&S)");
+  const std::string first = trimBlanks(g.players[0].name);
+  setShotButton(g, first == "You" ? "Your Shot" : first + "'s Shot", 12);
+}
+
+void cancelVsSetup(GameState& g) {
+  g.vsComputer = false;
+  setSoloMode(g);
+  g.gameMode = modeMenu;
+}
+
+}  // namespace velkor

@@ -1,0 +1,43 @@
+#include "platform/folders.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "engine/game_state.h"
+#include "platform/text.h"
+
+namespace velkor {
+
+namespace {
+std::string withSeparator(std::string dir) {
+  if (dir.empty() || dir.back() != '/') dir += '/';
+  return dir;
+}
+
+std::string homeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && *home != '\0') return home;
+  if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) {
+    return pw->pw_dir;
+  }
+  return "";
+}
+}  // namespace
+
+std::string getWinDir() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  if (xdg != nullptr && xdg[0] == '/') return withSeparator(xdg) + "velkor/";
+  std::string home = homeFolder();
+  if (home.empty()) return "./";
+  return withSeparator(home) + ".config/velkor/";
+}
+
+std::string getWinDir(const GameState& g) {
+  return g.iniDir.empty() ? getWinDir() : withSeparator(g.iniDir);
+}
+
+std::string cutAtNull(std::string_view s) { return trimBlanks(s.substr(0, s.find('\0'))); }
+
+}  // namespace velkor

@@ -1,0 +1,309 @@
+#include "platform/profile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <limits>
+
+#include "platform/text.h"
+
+namespace velkor {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimmed(std::string_view s) {
+  std::size_t b = 0;
+  std::size_t e = s.size();
+  while (b < e && isBlank(s[b])) ++b;
+  while (e > b && isBlank(s[e - 1])) --e;
+  return s.substr(b, e - b);
+}
+
+char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (foldAscii(a[i]) != foldAscii(b[i])) return false;
+  }
+  return true;
+}
+
+bool hasLineBreakOrNul(std::string_view s) {
+  return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+// mkdir -p; new folders are private to the user, as config folders should be.
+bool makeFolders(const std::string& dir) {
+  if (dir.empty()) return true;
+  for (std::size_t pos = 1; pos <= dir.size(); ++pos) {
+    if (pos != dir.size() && dir[pos] != '/') continue;
+    std::string part = dir.substr(0, pos);
+    if (part.back() == '/') continue;
+    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  }
+  struct stat st {};
+  return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool writeAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+ProfileFile ProfileFile::parse(std::string_view bytes) {
+  ProfileFile f;
+  std::size_t breaks = 0;
+  for (char c : bytes) breaks += c == '\n' || c == '\r';
+  f.lines_.reserve(breaks + 1);
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t stop = bytes.find_first_of("\r\n", start);
+    if (stop == std::string_view::npos) {
+      f.lines_.push_back({std::string(bytes.substr(start)), End::none});
+      break;
+    }
+    std::size_t endLen = bytes[stop] == '\r' && stop + 1 < bytes.size() && bytes[stop + 1] == '\n'
+                             ? 2 : 1;
+    End end = endLen == 2 ? End::crlf : bytes[stop] == '\n' ? End::lf : End::cr;
+    f.lines_.push_back({std::string(bytes.substr(start, stop - start)), end});
+    start = stop + endLen;
+  }
+  f.index();
+  return f;
+}
+
+void ProfileFile::index() {
+  sections_.clear();
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const std::string& content = lines_[i].content;
+    std::string_view s = trimmed(content);
+    if (s.empty()) continue;
+    if (s.front() == '[') {
+      std::size_t close = s.find(']');
+      if (close != std::string_view::npos) {
+        sections_.push_back({std::string(trimmed(s.substr(1, close - 1))), i, {}, i});
+        continue;
+      }
+    }
+    if (sections_.empty()) continue;
+    Section& sec = sections_.back();
+    sec.lastLine = i;
+    if (s.front() == ';') continue;
+    std::size_t eq = content.find('=');
+    if (eq == std::string::npos) continue;
+    std::string_view key = trimmed(std::string_view(content).substr(0, eq));
+    if (key.empty()) continue;
+    sec.entries.push_back({std::string(key), i, eq + 1, content.substr(eq + 1)});
+  }
+}
+
+const ProfileFile::Section* ProfileFile::findSection(std::string_view name) const {
+  name = trimmed(name);
+  for (const Section& sec : sections_) {
+    if (sameName(sec.name, name)) return &sec;
+  }
+  return nullptr;
+}
+
+const std::string* ProfileFile::find(std::string_view section, std::string_view key) const {
+  const Section* sec = findSection(section);
+  if (sec == nullptr) return nullptr;
+  key = trimmed(key);
+  for (const Entry& e : sec->entries) {
+    if (sameName(e.key, key)) return &e.value;
+  }
+  return nullptr;
+}
+
+long ProfileFile::getInt(std::string_view section, std::string_view key, long defaultValue) const {
+  const std::string* v = find(section, key);
+  if (v == nullptr) return defaultValue;
+  std::size_t i = 0;
+  while (i < v->size() && isBlank((*v)[i])) ++i;
+  bool negative = i < v->size() && (*v)[i] == '-';
+  if (negative) ++i;
+  // Accumulate on the negative side, which holds LONG_MIN; saturate instead of overflowing.
+  long n = 0;
+  for (; i < v->size() && (*v)[i] >= '0' && (*v)[i] <= '9'; ++i) {
+    int d = (*v)[i] - '0';
+    if (n < (LONG_MIN + d) / 10) {
+      n = LONG_MIN;
+    } else {
+      n = n * 10 - d;
+    }
+  }
+  if (negative) return n;
+  return n == LONG_MIN ? LONG_MAX : -n;
+}
+
+Integer ProfileFile::getInteger(std::string_view section, std::string_view key,
+                                Integer defaultValue) const {
+  long v = getInt(section, key, defaultValue);
+  if (v < std::numeric_limits<Integer>::min()) return std::numeric_limits<Integer>::min();
+  if (v > std::numeric_limits<Integer>::max()) return std::numeric_limits<Integer>::max();
+  return static_cast<Integer>(v);
+}
+
+std::string ProfileFile::getString(std::string_view section, std::string_view key,
+                                   std::string_view defaultValue) const {
+  const std::string* v = find(section, key);
+  std::string_view s = v != nullptr ? std::string_view(*v) : defaultValue;
+  s = s.substr(0, s.find('\0'));
+  // Validate first so that a malformed tail cannot grow past the limit once replaced.
+  return leftChars(validUtf8(s.substr(0, 4 * kProfileTextLimit)), kProfileTextLimit);
+}
+
+ProfileFile::End ProfileFile::newLineEnd() const {
+  for (const Line& l : lines_) {
+    if (l.end != End::none) return l.end;
+  }
+  return End::lf;
+}
+
+bool ProfileFile::set(std::string_view section, std::string_view key, std::string_view value) {
+  section = trimmed(section);
+  key = trimmed(key);
+  if (section.empty() || key.empty() || hasLineBreakOrNul(section) || hasLineBreakOrNul(key) ||
+      section.find(']') != std::string_view::npos || key.find('=') != std::string_view::npos ||
+      key.front() == ';' || key.front() == '[') {
+    return false;
+  }
+  std::string v(value.substr(0, value.find('\0')));
+  for (char& c : v) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  const End nl = newLineEnd();
+  if (const Section* sec = findSection(section)) {
+    for (const Entry& e : sec->entries) {
+      if (sameName(e.key, key)) {
+        std::string& content = lines_[e.line].content;
+        content = content.substr(0, e.valueOffset) + v;
+        index();
+        return true;
+      }
+    }
+    std::size_t after = sec->lastLine;
+    if (lines_[after].end == End::none) lines_[after].end = nl;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1),
+                  {std::string(key) + "=" + v, nl});
+  } else {
+    if (!lines_.empty()) {
+      if (lines_.back().end == End::none) lines_.back().end = nl;
+      if (!trimmed(lines_.back().content).empty()) lines_.push_back({"", nl});
+    }
+    lines_.push_back({"[" + std::string(section) + "]", nl});
+    lines_.push_back({std::string(key) + "=" + v, nl});
+  }
+  index();
+  return true;
+}
+
+std::string ProfileFile::text() const {
+  std::string out;
+  static constexpr std::string_view kEnds[] = {"", "\n", "\r\n", "\r"};
+  for (const Line& l : lines_) {
+    out += l.content;
+    out += kEnds[static_cast<int>(l.end)];
+  }
+  return out;
+}
+
+ProfileFile ProfileFile::load(const std::string& path) {
+  ProfileFile unreadable;
+  unreadable.writable_ = false;
+  // O_NONBLOCK: a FIFO in place of the file must not hang the game.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return errno == ENOENT ? ProfileFile() : unreadable;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+      static_cast<unsigned long long>(st.st_size) > kMaxFileBytes) {
+    ::close(fd);
+    return unreadable;
+  }
+  std::string bytes;
+  char buf[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      return unreadable;
+    }
+    if (n == 0) break;
+    bytes.append(buf, static_cast<std::size_t>(n));
+    if (bytes.size() > kMaxFileBytes) {
+      ::close(fd);
+      return unreadable;
+    }
+  }
+  ::close(fd);
+  return parse(bytes);
+}
+
+bool ProfileFile::save(const std::string& path) const {
+  if (!writable_ || path.empty() || path.back() == '/') return false;
+  std::size_t slash = path.rfind('/');
+  std::string dir = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+  std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (!makeFolders(dir)) return false;
+
+  // One temporary name per process: a copy killed mid-save leaves at most this one behind.
+  std::string tmp = dir + "/." + base + "." + std::to_string(::getpid()) + ".tmp";
+  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+  if (fd < 0) return false;
+  struct stat old {};
+  if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    (void)::fchmod(fd, old.st_mode & 07777);
+  }
+  bool ok = writeAll(fd, text()) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  if (!ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
+    ::unlink(tmp.c_str());
+    return false;
+  }
+  // Make the rename itself durable; the new file is already in place either way.
+  int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dfd >= 0) {
+    (void)::fsync(dfd);
+    ::close(dfd);
+  }
+  return true;
+}
+
+long getPrivateProfileInt(std::string_view section, std::string_view key, long defaultValue,
+                          const std::string& path) {
+  return ProfileFile::load(path).getInt(section, key, defaultValue);
+}
+
+Integer getProfileInteger(std::string_view section, std::string_view key, Integer defaultValue,
+                          const std::string& path) {
+  return ProfileFile::load(path).getInteger(section, key, defaultValue);
+}
+
+std::string getPrivateProfileString(std::string_view section, std::string_view key,
+                                    std::string_view defaultValue, const std::string& path) {
+  return ProfileFile::load(path).getString(section, key, defaultValue);
+}
+
+bool writePrivateProfileString(std::string_view section, std::string_view key,
+                               std::string_view value, const std::string& path) {
+  ProfileFile f = ProfileFile::load(path);
+  return f.set(section, key, value) && f.save(path);
+}
+
+}  // namespace velkor

@@ -1,0 +1,97 @@
+// The scenario driver's rules commands: modes, players, shots, take-back and the state line.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/sim/sim.h"
+
+namespace velkor::sim {
+namespace {
+
+struct Output {
+  int status;
+  std::vector<std::string> lines;
+  std::string err;
+};
+
+Output run(const std::string& script) {
+  std::istringstream in(script);
+  std::ostringstream out, err;
+  Output o;
+  o.status = runScript(in, out, err);
+  std::istringstream text(out.str());
+  for (std::string l; std::getline(text, l);) o.lines.push_back(l);
+  o.err = err.str();
+  return o;
+}
+
+TEST(SimRules, MatchAgainstTheComputerShowsTheSetUpAndItsDefaults) {
+  const Output o = run("mode versuscpu\nstate\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.lines, (std::vector<std::string>{
+                         "window frmChangeVsMode",
+                         "state 1 0 0 0 0 -1 0",
+                         "player 0 \"You\" -1 0",
+                         "player 1 \"quib\" 0 0",
+                     }));
+}
+
+TEST(SimRules, NamesAreStoredAtTheirFixedWidth) {
+  const Output o = run("mode versus\nnames Ann Bartholomew-the-Great\nstate\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  ASSERT_EQ(o.lines.size(), 4u);
+  EXPECT_EQ(o.lines[2], "player 0 \"Ann\" -1 0");
+  EXPECT_EQ(o.lines[3], "player 1 \"Bartholomew-\" 0 0");
+}
+
+TEST(SimRules, ShotRunsToItsEndAndIsCounted) {
+  const Output o = run("mode solo\nshot\ntick 3\nstate\nrun\nstate\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  ASSERT_GE(o.lines.size(), 3u);
+  EXPECT_EQ(o.lines[0], "state 0 0 1 0 0 -1 1") << "three ticks in: the break still rolls";
+  int runs = 0;
+  for (const std::string& l : o.lines) {
+    if (l.rfind("run ", 0) == 0) {
+      ++runs;
+      EXPECT_EQ(l.find_first_not_of("0123456789", 4), std::string::npos) << l;
+    }
+  }
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(o.lines.back().rfind("player 1 \"", 0), 0u);
+}
+
+TEST(SimRules, TakeBackWhileTheShotRunsIsRefused) {
+  const Output o = run("mode solo\nshot\ntick\ntakeback\nstate\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.lines.at(0), "state 0 0 1 0 0 -1 1");
+}
+
+TEST(SimRules, TickWithoutAShotDoesNothing) {
+  const Output o = run("mode menu\ntick 5\nrun\nstate\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.lines.at(0), "run 0");
+  EXPECT_EQ(o.lines.at(1), "state 3 0 0 0 0 -1 0");
+}
+
+TEST(SimRules, BadArgumentsAreRejectedBeforeAnythingRuns) {
+  for (const char* script : {"state\nmode duel\n", "tick -1\n", "tick 10001\n", "names Ann\n",
+                             "run 4\n"}) {
+    const Output o = run(script);
+    EXPECT_EQ(o.status, 2) << script;
+    EXPECT_TRUE(o.lines.empty()) << script;
+    EXPECT_FALSE(o.err.empty()) << script;
+  }
+}
+
+TEST(SimRules, HelpListsEveryRulesCommand) {
+  const std::string help = helpText();
+  for (const char* usage : {"mode solo|versus|versuscpu|demo|menu", "names NAME0 NAME1", "shot",
+                            "tick [K]", "run", "takeback", "state"}) {
+    EXPECT_NE(help.find(std::string("  ") + usage + "\n"), std::string::npos) << usage;
+  }
+}
+
+}  // namespace
+}  // namespace velkor::sim
