@@ -41,6 +41,12 @@ struct MsgBoxLayout {
   Single okHeight = 0;
 };
 
+// Pictures that start-up may replace by a 256-colour bitmap file.
+enum class Picture {
+  picTable,  // the table sheet
+  picMenu,   // the title screen
+};
+
 class Screen {
  public:
   virtual ~Screen() = default;
@@ -69,6 +75,18 @@ class Screen {
 
   // Lets pending window events run; called by the physics step at the head of every pass.
   virtual void pumpEvents() {}
+
+  // Start-up and shut-down of the main window.
+  // Cuts the sprite strip out of the table sheet.
+  virtual void loadBallSprites() {}
+  // Replaces a picture by a bitmap file given by bare name.
+  virtual void loadPicture(Picture /*which*/, const std::string& /*file*/) {}
+  // Copies the cue-ball image of the table sheet into the contact-point picture.
+  virtual void copyCueBallImage() {}
+  // Shows the opening window without waiting; it shows the main window when it closes.
+  virtual void showOpeningWindow() {}
+  // Ends the program at once: every window goes and no further event runs.
+  virtual void endProgram() {}
 };
 
 class Sound {

@@ -1,13 +1,12 @@
 #include "screen/logic/dialogs.h"
 
 #include "platform/text.h"
-#include "screen/logic/message_box.h"
+#include "screen/logic/layout.h"
+#include "screen/logic/startup.h"
 
 namespace velkor {
 
 namespace {
-constexpr const char* kVersion = "3.02";
-
 void closeOpening(GameState& g, OpeningWindow& w) {
   w.open = false;
   g.form.setVisible(Ctl::MFVELKOR, true);
@@ -19,8 +18,8 @@ void frmOpening_Form_Load(const GameState& g, OpeningWindow& w, const ScreenMetr
   if (g.startHiColor != -1) w.pictureFile = "vkopn256.bmp";
   w.height = OpeningWindow::kPictureHeight * screen.twipsPerPixelY;
   w.width = OpeningWindow::kPictureWidth * screen.twipsPerPixelX;
-  w.left = static_cast<Single>(halfOfTwips(static_cast<double>(screen.width) - w.width));
-  w.top = static_cast<Single>(halfOfTwips(static_cast<double>(screen.height) - w.height));
+  w.left = static_cast<Single>(halfOfDifference(static_cast<double>(screen.width) - w.width));
+  w.top = static_cast<Single>(halfOfDifference(static_cast<double>(screen.height) - w.height));
 }
 
 void frmOpening_Timer1_Timer(GameState& g, OpeningWindow& w) {
@@ -33,8 +32,8 @@ void frmOpening_Form_Click(GameState& g, OpeningWindow& w) { closeOpening(g, w);
 
 void frmVersion_Form_Load(const GameState& g, VersionWindow& w, const ScreenMetrics& screen) {
   w.top = static_cast<Single>(
-      halfOfTwips((static_cast<double>(screen.height) - w.height) * 0.4));
-  w.left = static_cast<Single>(halfOfTwips(static_cast<double>(screen.width) - w.width));
+      halfOfDifference((static_cast<double>(screen.height) - w.height) * 0.4));
+  w.left = static_cast<Single>(halfOfDifference(static_cast<double>(screen.width) - w.width));
   std::string level = g.quibLevel > 10
                           ? " Quib is a Master!"
                           : " Quib's Level is" + signedNumberText(g.quibLevel) + ".";

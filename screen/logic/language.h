@@ -1,6 +1,7 @@
 // The language of the bilingual texts.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "engine/game_state.h"
@@ -11,5 +12,18 @@ namespace velkor {
 bool isJapanese();
 std::string getLangText(const GameState& g, const std::string& japanese,
                         const std::string& english);
+
+// The text of the game's language in the standard message box; returns when it is closed.
+void showLangMsgBox(GameState& g, const std::string& japanese, const std::string& english);
+
+// One row of the menu captions: the item, its Japanese and its English caption.
+struct MenuCaption {
+  Ctl item;
+  const char* japanese;
+  const char* english;
+};
+// The twelve bilingual captions, in the order they are set.
+const std::array<MenuCaption, 12>& menuCaptions();
+void setMenuCaptions(GameState& g);
 
 }  // namespace velkor

@@ -5,18 +5,13 @@
 #include <limits>
 
 #include "platform/text.h"
+#include "screen/logic/layout.h"
 
 namespace velkor {
 
 namespace {
 constexpr long kIntegerMax = std::numeric_limits<Integer>::max();
 }  // namespace
-
-Long halfOfTwips(double difference) {
-  // std::nearbyint rounds halves to even in the default rounding mode.
-  const auto whole = static_cast<long long>(std::nearbyint(difference));
-  return static_cast<Long>(whole / 2);
-}
 
 MsgBoxLayout layoutMessageBox(const GameState& g, const std::string& text,
                               const MsgBoxDesign& design) {
@@ -43,11 +38,11 @@ MsgBoxLayout layoutMessageBox(const GameState& g, const std::string& text,
   }
   box.width = static_cast<Single>(w * 1.2);
   box.labelLeft = static_cast<Single>(w * 0.1);
-  box.okLeft = static_cast<Single>(halfOfTwips(static_cast<double>(box.width) - box.okWidth));
+  box.okLeft = static_cast<Single>(halfOfDifference(static_cast<double>(box.width) - box.okWidth));
 
   const ControlProps& main = g.form[Ctl::MFVELKOR];
-  box.left = main.left + static_cast<Single>(halfOfTwips(static_cast<double>(main.width) - box.width));
-  box.top = main.top + static_cast<Single>(halfOfTwips(static_cast<double>(main.height) - box.height));
+  box.left = main.left + static_cast<Single>(halfOfDifference(static_cast<double>(main.width) - box.width));
+  box.top = main.top + static_cast<Single>(halfOfDifference(static_cast<double>(main.height) - box.height));
   return box;
 }
 

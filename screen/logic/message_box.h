@@ -17,10 +17,6 @@ struct MsgBoxDesign {
   Single okHeight = 450;
 };
 
-// Half of a difference in twips: rounded to whole twips (halves to even), then halved
-// with the remainder dropped. Every window centres itself this way.
-Long halfOfTwips(double difference);
-
 // The box for a text on a main window at the place and size that the Form holds.
 MsgBoxLayout layoutMessageBox(const GameState& g, const std::string& text,
                               const MsgBoxDesign& design = {});

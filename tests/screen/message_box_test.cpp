@@ -16,14 +16,6 @@ void placeMainWindow(GameState& g, Single left, Single top) {
   g.form.setHeight(Ctl::MFVELKOR, 409 * 15);
 }
 
-TEST(HalfOfTwips, RoundsHalvesToEvenThenDropsTheRemainder) {
-  EXPECT_EQ(halfOfTwips(101), 50);
-  EXPECT_EQ(halfOfTwips(100.5), 50);   // 100.5 -> 100
-  EXPECT_EQ(halfOfTwips(101.5), 51);   // 101.5 -> 102
-  EXPECT_EQ(halfOfTwips(-101), -50);   // toward zero
-  EXPECT_EQ(halfOfTwips(3.4999), 1);
-}
-
 TEST(MessageBoxLayout, ShortTextGetsTheMinimumBoxWithTheLabelAsWideAsTheMinimum) {
   Fixture f;
   placeMainWindow(f.g, 0, 0);

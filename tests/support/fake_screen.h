@@ -44,6 +44,13 @@ class FakeScreen : public Screen {
   }
   void pumpEvents() override { ++pumps; }
   int pumps = 0;
+  void loadBallSprites() override { calls.push_back("sprites"); }
+  void loadPicture(Picture which, const std::string& file) override {
+    calls.push_back(std::string("picture ") + (which == Picture::picTable ? "picTable " : "picMenu ") +
+                    file);
+  }
+  void copyCueBallImage() override { calls.push_back("picture cue ball"); }
+  void showOpeningWindow() override { calls.push_back("opening"); }
 
   // Calls that start with prefix.
   std::vector<std::string> callsStartingWith(const std::string& prefix) const {

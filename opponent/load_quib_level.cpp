@@ -1,0 +1,8 @@
+#include "opponent/load_quib_level.h"
+
+namespace velkor {
+
+// Until the score file keeps the level, the computer starts at its first level.
+void loadQuibLevel(GameState&) {}
+
+}  // namespace velkor

@@ -1,0 +1,10 @@
+// The in-game labels above the table ("Menu", "Start", "Back"), shown by game mode.
+#pragma once
+
+#include "engine/game_state.h"
+
+namespace velkor {
+
+void changGameMenu(GameState& g);
+
+}  // namespace velkor

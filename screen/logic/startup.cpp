@@ -1,0 +1,32 @@
+#include "screen/logic/startup.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/folders.h"
+#include "sound/send_mci.h"
+
+namespace velkor {
+
+namespace {
+std::string lower(std::string_view s) {
+  std::string out(s);
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return out;
+}
+
+}  // namespace
+
+bool hasSwitch(std::string_view commandLine, std::string_view sw) {
+  return lower(commandLine).find(lower(sw)) != std::string::npos;
+}
+
+std::string settingsFilePath(const GameState& g) { return getWinDir(g) + "VELKOR.INI"; }
+
+void Form_Unload(GameState& g) {
+  for (std::size_t row = 0; row <= 4; ++row) sendMci(g, "close " + g.trackTable[row].file);
+  g.screen->endProgram();
+}
+
+}  // namespace velkor
