@@ -149,8 +149,8 @@ QImage makeOpeningPicture() {
 }
 
 QImage makeOkPicture() {
-  QImage img(80, 30, QImage::Format_RGB32);
-  img.fill(QColor(192, 192, 192));
+  QImage img(80, 30, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);  // the box's own background shows round the button
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient face(0, 0, 0, 30);
