@@ -200,6 +200,10 @@ TEST_F(SoloGameOnWindow, IsPlayedFromTheBreakToTheNineBallWithTheMouse) {
     EXPECT_EQ(closer.texts.back(), "You missed !");
     EXPECT_TRUE(g.ballInHand);
     EXPECT_TRUE(window.widget(Ctl::shpQBall)->isVisible());
+    if (attempt == 1 && !closer.shotsDir.isEmpty()) {
+      QCoreApplication::processEvents();
+      QProcess::execute("import", {"-window", "root", closer.shotsDir + "/ball-in-hand.png"});
+    }
     if (attempt == 0) {
       const Integer fouls = g.foulCount;
       takeBackShot(g);
