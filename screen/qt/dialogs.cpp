@@ -1,5 +1,7 @@
 #include "screen/qt/dialogs.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -89,7 +91,11 @@ OpeningWidget::OpeningWidget(GameState& g, const ScreenMetrics& screen)
   setObjectName("frmOpening");
   setAttribute(Qt::WA_DeleteOnClose);
   frmOpening_Form_Load(g_, w_, screen);
-  if (!w_.pictureFile.empty()) picture_.load(QString::fromStdString(w_.pictureFile));
+  // A bare name: looked up in the program's own folder, where the assets are.
+  if (!w_.pictureFile.empty()) {
+    picture_.load(QDir(QCoreApplication::applicationDirPath())
+                      .filePath(QString::fromStdString(w_.pictureFile)));
+  }
   // A missing or unreadable bitmap file leaves the built-in picture.
   if (picture_.isNull()) picture_ = makeOpeningPicture();
   setFixedSize(OpeningWindow::kPictureWidth, OpeningWindow::kPictureHeight);
