@@ -79,15 +79,15 @@ void setVsCpuPlayerNames(GameState& g) {
 
 void acceptVsSetupDefaults(GameState& g) {
   g.gameMode = modeVersus;
-  setPlayerName(g, 0, g.players[0].name);
-  setPlayerName(g, 1, g.players[1].name);
+  // The name boxes open on the trimmed names, and OK stores what they hold.
+  setPlayerName(g, 0, trimBlanks(g.players[0].name));
+  setPlayerName(g, 1, trimBlanks(g.players[1].name));
   g.players[0].isBreaker = true;
   g.players[1].isBreaker = false;
   g.players[0].gamesWon = 0;
   g.players[1].gamesWon = 0;
   g.form.setCaption(Ctl::mnuChangeMode, "対戦→独り撞き(&S)");
-  const std::string first = trimBlanks(g.players[0].name);
-  setShotButton(g, first == "You" ? "Your Shot" : first + "'s Shot", 12);
+  setShotButton(g, shotOwnerCaption(trimBlanks(g.players[0].name)), 12);
 }
 
 void cancelVsSetup(GameState& g) {

@@ -2,6 +2,12 @@
 
 namespace velkor {
 
+const char* windowName(Window w) {
+  static const char* const names[] = {"frmRecord", "frmInputBox", "frmVsResult",
+                                      "frmChangeVsMode", "frmVersion"};
+  return names[static_cast<int>(w)];
+}
+
 Screen& nullScreen() {
   static Screen screen;
   return screen;

@@ -41,6 +41,9 @@ struct MsgBoxLayout {
   Single okHeight = 0;
 };
 
+// The window's name as the game calls it ("frmRecord", ...).
+const char* windowName(Window w);
+
 // Pictures that start-up may replace by a 256-colour bitmap file.
 enum class Picture {
   picTable,  // the table sheet

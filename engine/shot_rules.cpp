@@ -31,11 +31,6 @@ constexpr int kSpotsRightOfFoot = 5;
 // k = -17 (x = 100): the leftmost spot inside the cushion lines.
 constexpr int kLastSpot = 22;
 
-// Counters saturate instead of wrapping: a negative turn would break the turn arithmetic.
-Integer plusOne(Integer v) {
-  return v < std::numeric_limits<Integer>::max() ? static_cast<Integer>(v + 1) : v;
-}
-
 // k of the n-th spot in search order: 0, 1, ..., 5, -1, -2, ...
 int spotOffset(int n) { return n <= kSpotsRightOfFoot ? n : kSpotsRightOfFoot - n; }
 
@@ -61,8 +56,8 @@ void showWinnerMessage(GameState& g, const std::string& name) {
 }
 
 void showShotButtonOwner(GameState& g, Integer player) {
-  const std::string n = trimBlanks(g.players[static_cast<std::size_t>(player)].name);
-  g.form.setCaption(Ctl::cmdShot, n == "You" ? "Your Shot" : n + "'s Shot");
+  g.form.setCaption(Ctl::cmdShot,
+                    shotOwnerCaption(trimBlanks(g.players[static_cast<std::size_t>(player)].name)));
   g.form.setFontName(Ctl::cmdShot, "Arial");
   g.form.setFontBold(Ctl::cmdShot, true);
 }
@@ -224,14 +219,20 @@ void playBreakContact(GameState& g) {
 
 }  // namespace
 
+bool advanceBreakShot(GameState& g) {
+  // A cue ball placed beyond the contact line meets the rack at once; tested after the
+  // move only, it would run away from the line and off the table, since nothing else
+  // stops it before the break.
+  const bool beyondLine = g.balls[0].x >= kBreakContactX;
+  moveBall(g, 0, kTick);
+  if (!beyondLine && g.balls[0].x < kBreakContactX) return false;
+  playBreakContact(g);
+  return true;
+}
+
 void Timer1_Timer(GameState& g) {
   if (g.breakPending) {
-    // A cue ball placed beyond the contact line meets the rack at once; tested after the
-    // move only, it would run away from the line and off the table, since nothing else
-    // stops it before the break.
-    const bool beyondLine = g.balls[0].x >= kBreakContactX;
-    moveBall(g, 0, kTick);
-    if (beyondLine || g.balls[0].x >= kBreakContactX) playBreakContact(g);
+    advanceBreakShot(g);
   } else {
     stepBalls(g);
   }

@@ -11,6 +11,9 @@ namespace velkor {
 constexpr Single kBreakContactX = 1700;
 
 void Timer1_Timer(GameState& g);
+// The break shot's tick before the contact: moves the cue ball alone, and plays the contact
+// once the cue ball reaches the contact line. True when the contact was played.
+bool advanceBreakShot(GameState& g);
 void timTimeCounter_Timer(GameState& g);
 Integer getTurnPlayerIndex(const GameState& g, Integer turn);
 std::string getPlayerName(const GameState& g, Integer turn);

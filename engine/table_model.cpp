@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/text.h"
+
 namespace velkor {
 
 void initPocketTable(GameState& g) {
@@ -85,9 +87,12 @@ std::string getPocketedBalls(const GameState& g) {
 }
 
 Integer getNumOfBallFromBalls(std::string_view strBalls) {
+  // Positions are characters, as the fixed-width fields count them, not bytes.
   Integer n = 0;
-  for (std::size_t k = 0; k < 9; ++k) {
-    if (k >= strBalls.size() || strBalls[k] != '0') ++n;
+  for (int k = 0; k < 9; ++k) {
+    const std::string c = leftChars(strBalls, 1);
+    if (c != "0") ++n;
+    strBalls.remove_prefix(c.size());
   }
   return n;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 
 namespace velkor {
 
@@ -14,6 +15,11 @@ constexpr Single kPi = 3.1415926f;
 
 // Stored or shown flags use the classic -1 / 0 convention.
 constexpr Integer flagValue(bool b) { return b ? Integer{-1} : Integer{0}; }
+
+// A count one higher, held at the type's largest value instead of wrapping to negative.
+constexpr Integer plusOne(Integer v) {
+  return v < std::numeric_limits<Integer>::max() ? static_cast<Integer>(v + 1) : v;
+}
 
 struct TablePoint {
   Single x = 0;

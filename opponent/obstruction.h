@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/game_state.h"
+#include "engine/table_model.h"
 
 namespace velkor {
 
@@ -19,13 +20,14 @@ bool isInTable(Single x, Single y);
 Integer getCushionTowards(TablePoint a, TablePoint b);
 void setBankPockets(GameState& g, Integer cushion);
 
+// The computer's names for the table model's getLarger and getSmaller.
 template <typename T>
 constexpr T getMax(T a, T b) {
-  return a > b ? a : b;
+  return getLarger(a, b);
 }
 template <typename T>
 constexpr T getMin(T a, T b) {
-  return a < b ? a : b;
+  return getSmaller(a, b);
 }
 template <typename T>
 constexpr T limitRange(T x, T lo, T hi) {

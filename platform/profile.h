@@ -20,7 +20,8 @@ long getPrivateProfileInt(std::string_view section, std::string_view key, long d
 // The same, clamped to the 16-bit Integer range.
 Integer getProfileInteger(std::string_view section, std::string_view key, Integer defaultValue,
                           const std::string& path);
-// The text under section/key (at most 199 characters, as the game's buffer holds), or the default.
+// The text under section/key, or the default, cut to 198 characters: the game passes a buffer
+// size of 199, and the read keeps one place of it for the terminating NUL.
 std::string getPrivateProfileString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue, const std::string& path);
 // Writes key=value into section, creating the file or section when missing.
@@ -43,7 +44,7 @@ namespace velkor {
 // kProfileTextLimit characters, with invalid UTF-8 bytes read as U+FFFD.
 class ProfileFile {
  public:
-  static constexpr std::size_t kProfileTextLimit = 199;
+  static constexpr std::size_t kProfileTextLimit = 198;
   // Larger files are not read (defaults) and not overwritten: a real one is a few kilobytes,
   // and the bound keeps the memory of a hostile file (millions of empty lines) small.
   static constexpr std::size_t kMaxFileBytes = 2u << 20;

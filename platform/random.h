@@ -7,6 +7,9 @@
 
 namespace velkor {
 
+// One step of splitmix64: advances x and returns 64 well-mixed bits.
+std::uint64_t splitmix64(std::uint64_t& x);
+
 class Random {
  public:
   virtual ~Random() = default;

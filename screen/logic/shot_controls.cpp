@@ -24,8 +24,11 @@ void refreshTargetMarker(GameState& g) {
 }
 
 void showShotOwner(GameState& g, Integer turn) {
-  const std::string n = getPlayerName(g, turn);
-  g.form.setCaption(Ctl::cmdShot, n == "You" ? "Your Shot" : n + "'s Shot");
+  g.form.setCaption(Ctl::cmdShot, shotOwnerCaption(getPlayerName(g, turn)));
+}
+
+std::string shotOwnerCaption(const std::string& name) {
+  return name == "You" ? "Your Shot" : name + "'s Shot";
 }
 
 void setShotControlsEnabled(GameState& g, bool enabled) {
@@ -75,8 +78,7 @@ void cmdShot_Click(GameState& g) {
   g.Timer2.setEnabled(false);
   g.timTimeCounter.setEnabled(true);
   g.ballInHand = false;
-  // The count is stored with the records: hold it at the top of its range.
-  if (g.shotCount < 32767) g.shotCount = static_cast<Integer>(g.shotCount + 1);
+  g.shotCount = plusOne(g.shotCount);
 }
 
 }  // namespace velkor

@@ -2,6 +2,8 @@
 // name the shooter and switch the shot controls.
 #pragma once
 
+#include <string>
+
 #include "engine/game_state.h"
 
 namespace velkor {
@@ -10,6 +12,8 @@ void placeCueBallMarker(GameState& g, Single px, Single py);
 void placeTargetMarker(GameState& g, Single px, Single py);
 void refreshTargetMarker(GameState& g);
 void showShotOwner(GameState& g, Integer turn);
+// The shot button's caption for the player with that trimmed name: "Your Shot" or "NAME's Shot".
+std::string shotOwnerCaption(const std::string& name);
 void setShotControlsEnabled(GameState& g, bool enabled);
 void disableShotControls(GameState& g);
 void enableShotControls(GameState& g);

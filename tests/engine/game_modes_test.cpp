@@ -133,6 +133,17 @@ TEST_F(GameModes, NamesTypedAtSetUpStayForTheNextMatchFromTheMenuItem) {
   EXPECT_TRUE(g.vsComputer);
 }
 
+TEST_F(GameModes, SetUpOkStoresTheNamesAsItsBoxesShowThemTrimmed) {
+  // A name typed with leading blanks last time: the boxes open on the trimmed names, and an
+  // OK at once stores what they show.
+  setPlayerName(g, 0, "  Ann");
+  setPlayerName(g, 1, " Bo ");
+  acceptVsSetupDefaults(g);
+  EXPECT_EQ(g.players[0].name, "Ann         ");
+  EXPECT_EQ(g.players[1].name, "Bo          ");
+  EXPECT_EQ(g.form[Ctl::cmdShot].caption, "Ann's Shot");
+}
+
 TEST_F(GameModes, CancellingTheSetUpLeavesSoloCaptionsAndTheTitleMenu) {
   for (bool computer : {true, false}) {
     screen.onModal = [&](Window) { cancelVsSetup(g); };

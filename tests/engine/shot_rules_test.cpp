@@ -749,6 +749,14 @@ TEST_F(ShotRules, GameClockStopsAtItsLimitInsteadOfWrapping) {
   EXPECT_EQ(g.elapsedSeconds, 2147483647);
 }
 
+TEST_F(ShotRules, ShotCountStopsAtItsLimitInsteadOfWrapping) {
+  spreadBalls();
+  finishShot({}, 1, 1);
+  g.shotCount = 32767;
+  cmdShot_Click(g);
+  EXPECT_EQ(g.shotCount, 32767) << "a negative count would make a take-back start a new rack";
+}
+
 // --- Whole games -----------------------------------------------------------------------
 
 #if defined(__SANITIZE_ADDRESS__)

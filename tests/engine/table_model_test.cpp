@@ -108,6 +108,10 @@ TEST(TableModel, BallsTextAndLowestBall) {
   EXPECT_EQ(getLowestBall(g), 0);
   EXPECT_EQ(getNumOfBallFromBalls("0000"), 5);
   EXPECT_EQ(getNumOfBallFromBalls("0 0000000"), 1);
+  // A Balls text read back from a hand-edited score file: positions are characters, so the
+  // three bytes of one katakana count once, and the ninth character is still looked at.
+  EXPECT_EQ(getNumOfBallFromBalls("ｱ00000000"), 1);
+  EXPECT_EQ(getNumOfBallFromBalls("ｱ0000000ｱ"), 2);
 }
 
 TEST(TableModel, StoppedBallsAndStopAll) {

@@ -82,15 +82,17 @@ TEST(Profile, ValuesAreTakenAsWrittenAfterTheEqualsSign) {
   EXPECT_EQ(f.getString("S", "Bad", ""), "a\xEF\xBF\xBD" "b") << "invalid UTF-8 reads as U+FFFD";
 }
 
-TEST(Profile, TextsAreLimitedTo199Characters) {
+// The game reads into a buffer of 200 with 199 given as its size: the read leaves room for
+// its terminating NUL, so 198 characters come back.
+TEST(Profile, TextsAreLimitedTo198CharactersByTheBufferSizeOf199) {
   std::string ascii(300, 'a');
   std::string japanese;
   for (int i = 0; i < 250; ++i) japanese += "撞";
   ProfileFile f = ProfileFile::parse("[S]\nA=" + ascii + "\nJ=" + japanese + "\n");
-  EXPECT_EQ(f.getString("S", "A", ""), std::string(199, 'a'));
+  EXPECT_EQ(f.getString("S", "A", ""), std::string(198, 'a'));
   std::string j = f.getString("S", "J", "");
-  EXPECT_EQ(j.size(), 199u * 3) << "199 characters, not 199 bytes";
-  EXPECT_EQ(f.getString("S", "Missing", ascii), std::string(199, 'a'));
+  EXPECT_EQ(j.size(), 198u * 3) << "198 characters, not 198 bytes";
+  EXPECT_EQ(f.getString("S", "Missing", ascii), std::string(198, 'a'));
 }
 
 TEST(Profile, LineEndsLfCrlfAndCrAllRead) {

@@ -37,9 +37,7 @@ class FakeScreen : public Screen {
   }
   void showStandardMessage(const std::string& text) override { calls.push_back("msgbox " + text); }
   void showModal(Window w) override {
-    static const char* names[] = {"frmRecord", "frmInputBox", "frmVsResult", "frmChangeVsMode",
-                                  "frmVersion"};
-    calls.push_back(std::string("window ") + names[static_cast<int>(w)]);
+    calls.push_back(std::string("window ") + windowName(w));
     if (onModal) onModal(w);
   }
   void pumpEvents() override { ++pumps; }

@@ -149,6 +149,17 @@ TEST(RackSim, FullPowerBreakFromTheRackScattersByTheTable) {
   EXPECT_EQ(ballLine(last, 0)[0], 1790) << "the cue ball stands on the aim point";
 }
 
+// breakshot is the shot tick's own break: a cue ball placed beyond the contact line and
+// shot away from the rack meets it on the first tick, and the contact sounds.
+TEST(RackSim, BreakShotFromBeyondTheContactLineMeetsTheRackAtOnce) {
+  const SimRun r = runSim(
+      "draws 0.5\nstartrack\nball 0 1750 600\naim 1700 600\nshoot\nbreakshot\nprint\n");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("contact tick 1\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("sounds hit 6626.66"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("shot firstHit 1 "), std::string::npos) << r.out;
+}
+
 TEST(RackSim, BadArgumentsStopTheScriptBeforeItRuns) {
   const struct {
     const char* script;

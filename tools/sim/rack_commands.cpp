@@ -87,8 +87,9 @@ void addRackCommands(CommandTable& t) {
                 }};
   t["breakshot"] = {"breakshot",
                     "plays a launched break up to its contact as the shot tick does: the cue ball "
-                    "alone, tick by tick, until x reaches 1700; then 'onaim', 'break' and every "
-                    "ball moved 0.05 s without contact tests; prints 'contact tick K'",
+                    "alone, tick by tick, until x reaches 1700 (at once when it starts there or "
+                    "beyond); then 'onaim', 'break', the contact sound and every ball moved "
+                    "0.05 s without contact tests; prints 'contact tick K'",
                     [](const Args& a) -> Action {
                       a.expectCount(0, 0);
                       return [](Sim& s) {

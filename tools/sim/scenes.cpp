@@ -8,17 +8,13 @@
 #include "engine/game_modes.h"
 #include "engine/table_model.h"
 #include "engine/timer_handlers.h"
+#include "platform/random.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/shot_controls.h"
 
 namespace velkor::sim {
 
-std::uint64_t SceneRandom::next() {
-  std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return z ^ (z >> 31);
-}
+std::uint64_t SceneRandom::next() { return splitmix64(state_); }
 
 double SceneRandom::uniform() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
 

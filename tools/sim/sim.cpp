@@ -16,9 +16,7 @@ void RecordingScreen::showStandardMessage(const std::string& text) {
   out_ << "message " << text << "\n";
 }
 void RecordingScreen::showModal(Window w) {
-  static const char* names[] = {"frmRecord", "frmInputBox", "frmVsResult", "frmChangeVsMode",
-                                "frmVersion"};
-  out_ << "window " << names[static_cast<int>(w)] << "\n";
+  out_ << "window " << windowName(w) << "\n";
   if (onModal) onModal(w);
 }
 
