@@ -3,6 +3,7 @@
 // or sound uses the empty bodies below.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/types.h"
@@ -17,6 +18,27 @@ enum class Window {
   frmVsResult,      // game and match result
   frmChangeVsMode,  // match set-up
   frmVersion,       // version window
+};
+
+// The game's message box as the game has sized and placed it, in twips: the box's outer
+// frame and the controls in its client area.
+struct MsgBoxLayout {
+  std::string text;
+  Single left = 0;
+  Single top = 0;
+  Single width = 0;
+  Single height = 0;
+  Single labelLeft = 0;
+  Single labelTop = 0;
+  // Set only when the text is narrower than the box's minimum; otherwise the label
+  // sizes itself to its text.
+  std::optional<Single> labelWidth;
+  std::string labelFontName = "Arial";
+  Single labelFontSize = 18;
+  Single okLeft = 0;
+  Single okTop = 0;
+  Single okWidth = 0;
+  Single okHeight = 0;
 };
 
 // The window's name as the game calls it ("frmRecord", ...).
@@ -54,6 +76,8 @@ class Screen {
 
   // The game's own message box (already sized by the game); returns when closed.
   virtual void showMessageBox(const std::string& /*text*/) {}
+  // The same with the box's computed geometry; screens that only show the text keep the above.
+  virtual void showSizedMessageBox(const MsgBoxLayout& box) { showMessageBox(box.text); }
   // The standard message box with an OK button; returns when closed.
   virtual void showStandardMessage(const std::string& /*text*/) {}
   virtual void showModal(Window) {}

@@ -11,6 +11,7 @@
 #include "screen/qt/fonts.h"
 #include "screen/qt/main_window.h"
 #include "screen/qt/menu_hooks.h"
+#include "screen/qt/shot_ui.h"
 
 namespace velkor {
 
@@ -46,6 +47,7 @@ int runVelkor(QApplication& app) {
   installFontSubstitutions();
   GameState g;
   MFVELKOR window(g);
+  installShotUi(window);
   installMenusAndTitle(window);
   bindTimerHandlers(g);
 

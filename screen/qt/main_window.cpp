@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -15,6 +16,7 @@
 
 #include "screen/logic/layout.h"
 #include "screen/logic/startup.h"
+#include "screen/qt/dialogs.h"
 #include "screen/qt/help_viewer.h"
 #include "screen/qt/table_sheet.h"
 #include "screen/qt/timer_binding.h"
@@ -229,6 +231,15 @@ void MFVELKOR::finishStartup() {
   if (!openingShown_) g_.form.setVisible(Ctl::MFVELKOR, true);
 }
 
+void MFVELKOR::moveEvent(QMoveEvent* e) {
+  QMainWindow::moveEvent(e);
+  // The message box centres itself on the window wherever the user has moved it.
+  const auto left = static_cast<Single>(x() * kTwipsPerPixel);
+  const auto top = static_cast<Single>(y() * kTwipsPerPixel);
+  const ControlProps& p = g_.form[Ctl::MFVELKOR];
+  if (left != p.left || top != p.top) g_.form.move(Ctl::MFVELKOR, left, top);
+}
+
 void MFVELKOR::Form_Paint() {
   g_.form.setAutoRedraw(Ctl::picPool, true);
   drawTable();
@@ -284,6 +295,8 @@ void MFVELKOR::showMessageBox(const std::string& text) {
                   QMessageBox::Ok, this);
   box.exec();
 }
+
+void MFVELKOR::showSizedMessageBox(const MsgBoxLayout& box) { runMessageBox(box); }
 
 void MFVELKOR::showStandardMessage(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),

@@ -66,6 +66,7 @@ class MFVELKOR : public QMainWindow, public Screen {
   void clearPicture(Ctl c) override;
   void refreshPicture(Ctl c) override;
   void showMessageBox(const std::string& text) override;
+  void showSizedMessageBox(const MsgBoxLayout& box) override;
   void showStandardMessage(const std::string& text) override;
   void showModal(Window w) override;
   void pumpEvents() override;
@@ -83,6 +84,7 @@ class MFVELKOR : public QMainWindow, public Screen {
  protected:
   void closeEvent(QCloseEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
 
  private:
   void buildControls();
