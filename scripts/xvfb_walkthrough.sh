@@ -33,11 +33,12 @@ shot() { import -window root "$out/$1.png"; echo "screenshot $out/$1.png"; }
 (cd "$build" && XDG_CONFIG_HOME="$config" SDL_AUDIODRIVER=dummy LANG=C.UTF-8 exec ./velkor) &
 app_pid=$!
 
-# The opening window comes first; the main window shows when it closes (6 s or a click).
-xdotool search --sync --onlyvisible --name "VELKOR" > /dev/null
-sleep 1
+# The opening window (untitled) comes first; the main window shows when it closes, after
+# 6 s or at a click.
+sleep 2
 shot 01-opening
-sleep 6
+xdotool search --sync --onlyvisible --name "^VELKOR Ver" > /dev/null
+sleep 1
 win=$(xdotool search --onlyvisible --name "^VELKOR Ver" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$win")"
 # The client area is 540 x 372 under the menu bar; without a window manager the window
