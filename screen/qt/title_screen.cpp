@@ -14,14 +14,14 @@ namespace {
 
 using Handler = void (*)(GameState&, Integer);
 
-struct ButtonSpec {
+struct TitleButtonDef {
   Ctl element0;
   TitleButton art;
   Handler click;
   Handler move;
 };
 
-const ButtonSpec kButtons[] = {
+const TitleButtonDef kButtons[] = {
     {Ctl::picSoloPlay0, TitleButton::soloPlay, picSoloPlay_Click, picSoloPlay_MouseMove},
     {Ctl::picVSCPU0, TitleButton::vsCpu, picVSCPU_Click, picVSCPU_MouseMove},
     {Ctl::picVSPlay0, TitleButton::vsPlay, picVSPlay_Click, picVSPlay_MouseMove},
@@ -29,13 +29,13 @@ const ButtonSpec kButtons[] = {
     {Ctl::picExit0, TitleButton::exit, picExit_Click, picExit_MouseMove},
 };
 
-struct SwitchSpec {
+struct TitleSwitchDef {
   Ctl element0;
   TitleSwitch art;
   Handler click;
 };
 
-const SwitchSpec kSwitches[] = {
+const TitleSwitchDef kSwitches[] = {
     {Ctl::picBGM0, TitleSwitch::bgm, picBGM_Click},
     {Ctl::picSound0, TitleSwitch::sound, picSound_Click},
     {Ctl::picColor0, TitleSwitch::color, picColor_Click},
@@ -72,7 +72,7 @@ TitleScreen::TitleScreen(GameState& g, QWidget* parent)
   controls_[Ctl::lblHelp] = help;
 
   // Element 1 is created after element 0 and so lies over it.
-  for (const ButtonSpec& b : kButtons) {
+  for (const TitleButtonDef& b : kButtons) {
     for (int i = 0; i < 2; ++i) {
       const Ctl c = element(b.element0, i);
       auto* w = new PictureControl(c, this);
@@ -83,7 +83,7 @@ TitleScreen::TitleScreen(GameState& g, QWidget* parent)
       controls_[c] = w;
     }
   }
-  for (const SwitchSpec& s : kSwitches) {
+  for (const TitleSwitchDef& s : kSwitches) {
     for (int i = 0; i < 2; ++i) {
       const Ctl c = element(s.element0, i);
       auto* w = new PictureControl(c, this);
