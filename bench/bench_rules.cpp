@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 #include "tools/sim/scenes.h"
 
 namespace velkor {

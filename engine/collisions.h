@@ -2,7 +2,7 @@
 // ball against cushion (mirror rebound plus a side-spin push).
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

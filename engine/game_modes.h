@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

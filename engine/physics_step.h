@@ -2,7 +2,7 @@
 // with friction between events.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

@@ -1,7 +1,7 @@
 // Binds each of the main window's timers to the game's handler for its tick.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

@@ -1,7 +1,7 @@
 // The computer's stored level and progress.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

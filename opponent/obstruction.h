@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 #include "engine/table_model.h"
 
 namespace velkor {

@@ -2,7 +2,7 @@
 // decided match against it and kept in the score file.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 
-#include "engine/game_state.h"
 #include "platform/text.h"
 
 namespace velkor {
@@ -34,8 +33,8 @@ std::string getWinDir() {
   return withSeparator(home) + ".config/velkor/";
 }
 
-std::string getWinDir(const GameState& g) {
-  return g.iniDir.empty() ? getWinDir() : withSeparator(g.iniDir);
+std::string getWinDir(const std::string& iniDir) {
+  return iniDir.empty() ? getWinDir() : withSeparator(iniDir);
 }
 
 std::string cutAtNull(std::string_view s) { return trimBlanks(s.substr(0, s.find('\0'))); }

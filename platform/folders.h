@@ -6,14 +6,12 @@
 
 namespace velkor {
 
-struct GameState;
-
 // $XDG_CONFIG_HOME/velkor/ (an absolute XDG_CONFIG_HOME only), else $HOME/.config/velkor/,
 // else the account's home from the password database, else "./". Ends in exactly one added
 // separator ("/" when the folder already ends in one). Creates nothing: the first write does.
 std::string getWinDir();
-// g.iniDir when it is set (a scenario or test pointing the run elsewhere), else getWinDir().
-std::string getWinDir(const GameState& g);
+// iniDir when it is set (a scenario or test pointing the run elsewhere), else getWinDir().
+std::string getWinDir(const std::string& iniDir);
 
 // s cut at its first NUL, without leading and trailing blanks.
 std::string cutAtNull(std::string_view s);

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/types.h"
+#include "state/types.h"
 
 namespace velkor {
 

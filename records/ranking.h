@@ -2,7 +2,7 @@
 // table, and the sort that puts it in.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

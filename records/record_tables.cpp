@@ -25,7 +25,7 @@ std::string readText(const ProfileFile& f, const char* section, const std::strin
 }
 }  // namespace
 
-std::string scoreFilePath(const GameState& g) { return getWinDir(g) + "VKSCORE.INI"; }
+std::string scoreFilePath(const GameState& g) { return getWinDir(g.iniDir) + "VKSCORE.INI"; }
 
 void loadSoloRecord(GameState& g) {
   ProfileFile f = ProfileFile::load(scoreFilePath(g));

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

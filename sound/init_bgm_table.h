@@ -1,7 +1,7 @@
 // The music track table.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

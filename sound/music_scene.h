@@ -1,7 +1,7 @@
 // The music scene: which track row the music timer should play.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

@@ -1,7 +1,7 @@
 // The sound and music switches: the menu item and the two picture pairs of the title screen.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

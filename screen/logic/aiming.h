@@ -4,7 +4,7 @@
 // button is held (moves) or named (releases).
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

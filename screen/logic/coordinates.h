@@ -1,7 +1,7 @@
 // Table units to pixels of the table picture and back, and the mouse clamp.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

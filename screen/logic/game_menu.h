@@ -1,7 +1,7 @@
 // The in-game labels above the table ("Menu", "Start", "Back"), shown by game mode.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

@@ -1,7 +1,7 @@
 // The main window's fixed layout, its outer size and centring, and pixel heights as font sizes.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

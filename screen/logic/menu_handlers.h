@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

@@ -1,7 +1,7 @@
 // The colour-depth switch of the title screen: the pictures used from the next start.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

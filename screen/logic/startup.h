@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 #include "screen/logic/layout.h"
 
 namespace velkor {

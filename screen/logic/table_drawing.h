@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include "platform/form.h"
+#include "state/form.h"
 
 namespace velkor {
 

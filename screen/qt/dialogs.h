@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 #include "screen/logic/dialogs.h"
 
 class QPushButton;

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "engine/ports.h"
+#include "state/ports.h"
 #include "screen/logic/help_file.h"
 
 class QTextBrowser;

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 #include "screen/qt/table_renderer.h"
 #include "screen/qt/widgets.h"
 

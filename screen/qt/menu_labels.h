@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 #include "screen/qt/control_widgets.h"
 
 namespace velkor {

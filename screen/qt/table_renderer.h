@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QString>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 #include "screen/logic/table_drawing.h"
 
 namespace velkor {

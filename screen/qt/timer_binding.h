@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-#include "platform/timer.h"
+#include "state/timer.h"
 
 class QTimer;
 

@@ -8,7 +8,7 @@
 
 #include <map>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 #include "screen/qt/control_widgets.h"
 
 namespace velkor {

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "engine/types.h"
+#include "state/types.h"
 
 namespace velkor {
 

@@ -7,7 +7,7 @@
 #include <climits>
 #include <filesystem>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 #include "platform/folders.h"
 #include "support/temp_folder.h"
 
@@ -248,11 +248,11 @@ TEST(Folders, WinDirFollowsXdgConfigHomeThenHome) {
   EXPECT_FALSE(std::filesystem::exists("/x/conf")) << "nothing is created";
 
   GameState g;
-  EXPECT_EQ(getWinDir(g), "/.config/velkor/");
+  EXPECT_EQ(getWinDir(g.iniDir), "/.config/velkor/");
   g.iniDir = "/tmp/elsewhere";
-  EXPECT_EQ(getWinDir(g), "/tmp/elsewhere/");
+  EXPECT_EQ(getWinDir(g.iniDir), "/tmp/elsewhere/");
   g.iniDir = "/tmp/elsewhere/";
-  EXPECT_EQ(getWinDir(g), "/tmp/elsewhere/");
+  EXPECT_EQ(getWinDir(g.iniDir), "/tmp/elsewhere/");
 
   if (savedXdg.empty()) ::unsetenv("XDG_CONFIG_HOME"); else ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
   if (savedHome.empty()) ::unsetenv("HOME"); else ::setenv("HOME", savedHome.c_str(), 1);

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 #include "screen/logic/coordinates.h"
 
 namespace velkor::testing {

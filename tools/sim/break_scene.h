@@ -1,7 +1,7 @@
 // The break as the shot tick plays it, for tests, velkor-sim and velkor-bench.
 #pragma once
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor::sim {
 

@@ -8,7 +8,7 @@
 #include "engine/game_modes.h"
 #include "engine/table_model.h"
 #include "engine/timer_handlers.h"
-#include "platform/random.h"
+#include "state/random.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/shot_controls.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor::sim {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "engine/types.h"
+#include "state/types.h"
 
 namespace velkor {
 

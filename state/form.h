@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "engine/types.h"
+#include "state/types.h"
 
 namespace velkor {
 

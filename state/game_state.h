@@ -6,13 +6,13 @@
 #include <array>
 #include <string>
 
-#include "engine/ports.h"
-#include "engine/types.h"
-#include "platform/form.h"
-#include "platform/random.h"
-#include "platform/timer.h"
-#include "records/record_types.h"
-#include "sound/track_record.h"
+#include "state/ports.h"
+#include "state/types.h"
+#include "state/form.h"
+#include "state/random.h"
+#include "state/timer.h"
+#include "state/record_types.h"
+#include "state/track_record.h"
 
 namespace velkor {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/types.h"
+#include "state/types.h"
 
 namespace velkor {
 

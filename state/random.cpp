@@ -1,4 +1,4 @@
-#include "platform/random.h"
+#include "state/random.h"
 
 #include <chrono>
 

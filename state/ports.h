@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "engine/types.h"
-#include "platform/form.h"
+#include "state/types.h"
+#include "state/form.h"
 
 namespace velkor {
 

@@ -1,4 +1,4 @@
-#include "engine/ports.h"
+#include "state/ports.h"
 
 namespace velkor {
 

@@ -1,4 +1,4 @@
-#include "platform/form.h"
+#include "state/form.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "engine/game_state.h"
+#include "state/game_state.h"
 
 namespace velkor {
 
