@@ -1,8 +1,8 @@
 #include "engine/game_modes.h"
 
+#include "controls/shot_controls.h"
 #include "engine/rack.h"
 #include "platform/text.h"
-#include "screen/logic/shot_controls.h"
 
 namespace velkor {
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "controls/coordinates.h"
+#include "controls/shot_controls.h"
 #include "engine/table_model.h"
-#include "screen/logic/coordinates.h"
-#include "screen/logic/shot_controls.h"
 
 namespace velkor {
 

@@ -3,6 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "controls/coordinates.h"
+#include "controls/message_box.h"
+#include "controls/shot_controls.h"
 #include "engine/game_modes.h"
 #include "engine/physics_step.h"
 #include "engine/rack.h"
@@ -12,10 +15,7 @@
 #include "platform/text.h"
 #include "records/ranking.h"
 #include "records/record_tables.h"
-#include "screen/logic/coordinates.h"
 #include "screen/logic/menu_handlers.h"
-#include "screen/logic/message_box.h"
-#include "screen/logic/shot_controls.h"
 
 namespace velkor {
 
@@ -252,6 +252,10 @@ Integer getTurnPlayerIndex(const GameState& g, Integer turn) {
 
 std::string getPlayerName(const GameState& g, Integer turn) {
   return trimBlanks(g.players[static_cast<std::size_t>(getTurnPlayerIndex(g, turn))].name);
+}
+
+void showShotOwner(GameState& g, Integer turn) {
+  g.form.setCaption(Ctl::cmdShot, shotOwnerCaption(getPlayerName(g, turn)));
 }
 
 void awardGame(GameState& g, Integer turn) {

@@ -17,6 +17,8 @@ bool advanceBreakShot(GameState& g);
 void timTimeCounter_Timer(GameState& g);
 Integer getTurnPlayerIndex(const GameState& g, Integer turn);
 std::string getPlayerName(const GameState& g, Integer turn);
+// Names the shooter of that turn on the shot button.
+void showShotOwner(GameState& g, Integer turn);
 void awardGame(GameState& g, Integer turn);
 void respotPocketedBalls(GameState& g);
 void takeBackShot(GameState& g);

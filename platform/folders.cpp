@@ -37,6 +37,8 @@ std::string getWinDir(const std::string& iniDir) {
   return iniDir.empty() ? getWinDir() : withSeparator(iniDir);
 }
 
+std::string settingsFilePath(const std::string& iniDir) { return getWinDir(iniDir) + "VELKOR.INI"; }
+
 std::string cutAtNull(std::string_view s) { return trimBlanks(s.substr(0, s.find('\0'))); }
 
 }  // namespace velkor

@@ -13,6 +13,11 @@ std::string getWinDir();
 // iniDir when it is set (a scenario or test pointing the run elsewhere), else getWinDir().
 std::string getWinDir(const std::string& iniDir);
 
+// The settings file VELKOR.INI and its one section; the screen and the sound switches both
+// keep their settings there.
+inline const char* const kSettingsSection = "VELKOR";
+std::string settingsFilePath(const std::string& iniDir);
+
 // s cut at its first NUL, without leading and trailing blanks.
 std::string cutAtNull(std::string_view s);
 

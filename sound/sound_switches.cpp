@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "platform/folders.h"
 #include "platform/profile.h"
 #include "platform/text.h"
-#include "screen/logic/startup.h"
 #include "sound/send_mci.h"
 
 namespace velkor {
@@ -14,7 +14,7 @@ void mnuSound_Click(GameState& g) {
   g.soundOn = g.soundOn == 0 ? 1 : 0;
   g.form.setChecked(Ctl::mnuSound, g.soundOn != 0);
   writePrivateProfileString(kSettingsSection, "SOUND", signedNumberText(g.soundOn),
-                            settingsFilePath(g));
+                            settingsFilePath(g.iniDir));
 }
 
 void picSound_Click(GameState& g, Integer index) {
@@ -23,7 +23,7 @@ void picSound_Click(GameState& g, Integer index) {
   g.form.setVisible(Ctl::picSound1, !on);
   g.soundOn = on ? 1 : 0;
   writePrivateProfileString(kSettingsSection, "SOUND", signedNumberText(g.soundOn),
-                            settingsFilePath(g));
+                            settingsFilePath(g.iniDir));
 }
 
 void picBGM_Click(GameState& g, Integer index) {
@@ -43,7 +43,7 @@ void picBGM_Click(GameState& g, Integer index) {
     for (std::size_t row = 0; row <= 4; ++row) sendMci(g, "close " + g.trackTable[row].file);
   }
   writePrivateProfileString(kSettingsSection, "BGM", signedNumberText(g.bgmOn),
-                            settingsFilePath(g));
+                            settingsFilePath(g.iniDir));
 }
 
 }  // namespace velkor

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/coordinates.h"
+#include "controls/shot_controls.h"
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"
-#include "screen/logic/coordinates.h"
-#include "screen/logic/shot_controls.h"
 
 namespace velkor {
 

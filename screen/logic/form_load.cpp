@@ -30,7 +30,7 @@ bool Form_Load(GameState& g, const StartupEnv& env) {
   debugMessage(g, 2);
   debugMessage(g, 3);
 
-  const std::string settings = settingsFilePath(g);
+  const std::string settings = settingsFilePath(g.iniDir);
   g.startHiColor = getProfileInteger(kSettingsSection, "HiColor", -1, settings);
   if (g.startHiColor != -1) {
     g.screen->loadPicture(Picture::picTable, "vk256.bmp");

@@ -48,10 +48,6 @@ void setControlLayout(GameState& g, const FrameMetrics& m) {
                                                  m.twipsPerPixelY));
 }
 
-long halfOfDifference(double difference) {
-  return static_cast<long>(std::nearbyint(difference)) / 2;
-}
-
 void centreWindow(GameState& g, long screenWidthTwips, long screenHeightTwips) {
   const ControlProps& w = g.form[Ctl::MFVELKOR];
   g.form.setTop(Ctl::MFVELKOR, static_cast<Single>(halfOfDifference(

@@ -1,6 +1,7 @@
 // The main window's fixed layout, its outer size and centring, and pixel heights as font sizes.
 #pragma once
 
+#include "controls/coordinates.h"
 #include "state/game_state.h"
 
 namespace velkor {
@@ -26,9 +27,6 @@ void setControlLayout(GameState& g, const FrameMetrics& metrics = {});
 
 // Centres the main window on a screen of the given size in twips: top first, then left.
 void centreWindow(GameState& g, long screenWidthTwips, long screenHeightTwips);
-
-// Half of a free width or height in twips: rounded to whole twips, halved, remainder dropped.
-long halfOfDifference(double difference);
 
 // A control's whole-pixel geometry: each of left, top, width and height is rounded on its
 // own, halves to even, so 22.5 and 350.5 go down and 21.5 goes up and the power bar still

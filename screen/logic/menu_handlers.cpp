@@ -3,13 +3,13 @@
 #include <array>
 #include <limits>
 
+#include "controls/shot_controls.h"
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/shot_rules.h"
 #include "records/record_tables.h"
 #include "screen/logic/game_menu.h"
 #include "screen/logic/layout.h"
-#include "screen/logic/shot_controls.h"
 #include "sound/music_scene.h"
 
 namespace velkor {

@@ -13,7 +13,7 @@ void picColor_Click(GameState& g, Integer index) {
   g.form.setVisible(Ctl::picColor1, !trueColor);
   g.hiColor = trueColor ? Integer{-1} : Integer{0};
   writePrivateProfileString(kSettingsSection, "HiColor", signedNumberText(g.hiColor),
-                            settingsFilePath(g));
+                            settingsFilePath(g.iniDir));
   // Applying the stored setting at start-up, before the window shows, tells nothing.
   if (g.form[Ctl::MFVELKOR].visible && g.hiColor != before) {
     g.screen->showStandardMessage(trueColor ? "色数をTrue Colorに変更します。次回起動から有効です。"

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/folders.h"
 #include "sound/send_mci.h"
 
 namespace velkor {
@@ -21,8 +20,6 @@ std::string lower(std::string_view s) {
 bool hasSwitch(std::string_view commandLine, std::string_view sw) {
   return lower(commandLine).find(lower(sw)) != std::string::npos;
 }
-
-std::string settingsFilePath(const GameState& g) { return getWinDir(g.iniDir) + "VELKOR.INI"; }
 
 void Form_Unload(GameState& g) {
   for (std::size_t row = 0; row <= 4; ++row) sendMci(g, "close " + g.trackTable[row].file);

@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "state/game_state.h"
+#include "platform/folders.h"
 #include "screen/logic/layout.h"
+#include "state/game_state.h"
 
 namespace velkor {
 
 inline const char* const kVersion = "3.02";
-inline const char* const kSettingsSection = "VELKOR";
 inline const char* const kSecondCopyJapanese = "このプログラムは複数起動することは出来ません。";
 inline const char* const kSecondCopyEnglish = "Velkor can't be loaded twice.";
 
@@ -27,9 +27,6 @@ struct StartupEnv {
 
 // True when the command line holds the switch anywhere, in any case ("/DEBUG", "x/debugx").
 bool hasSwitch(std::string_view commandLine, std::string_view sw);
-
-// The full path of the settings file VELKOR.INI.
-std::string settingsFilePath(const GameState& g);
 
 // The load handler. Returns false when the program must end at once (a second copy).
 bool Form_Load(GameState& g, const StartupEnv& env);

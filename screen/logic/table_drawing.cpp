@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "controls/coordinates.h"
 #include "engine/table_model.h"
 #include "platform/text.h"
-#include "screen/logic/coordinates.h"
 #include "screen/logic/language.h"
 
 namespace velkor {

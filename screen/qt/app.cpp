@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <memory>
 
-#include "engine/timer_handlers.h"
 #include "screen/logic/layout.h"
+#include "screen/logic/timer_handlers.h"
 #include "screen/qt/fonts.h"
 #include "screen/qt/main_window.h"
 #include "screen/qt/menu_hooks.h"
@@ -20,7 +20,7 @@ std::string commandLineText(const QStringList& arguments) {
 }
 
 QString instanceLockPath(const GameState& g) {
-  const QString settings = QString::fromStdString(settingsFilePath(g));
+  const QString settings = QString::fromStdString(settingsFilePath(g.iniDir));
   return QFileInfo(settings).dir().filePath("velkor.lock");
 }
 

@@ -7,9 +7,9 @@
 
 #include "engine/shot_rules.h"
 #include "engine/table_model.h"
-#include "engine/timer_handlers.h"
 #include "platform/text.h"
 #include "screen/logic/menu_handlers.h"
+#include "screen/logic/timer_handlers.h"
 #include "support/fake_screen.h"
 
 namespace velkor {

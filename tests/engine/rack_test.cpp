@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "controls/coordinates.h"
+#include "controls/shot_controls.h"
 #include "engine/table_model.h"
-#include "engine/timer_handlers.h"
-#include "screen/logic/coordinates.h"
-#include "screen/logic/shot_controls.h"
+#include "screen/logic/timer_handlers.h"
 #include "support/fake_screen.h"
 #include "tools/sim/break_scene.h"
 #include "tools/sim/scenes.h"

@@ -14,10 +14,10 @@
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"
-#include "engine/timer_handlers.h"
 #include "platform/text.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/shot_controls.h"
+#include "screen/logic/timer_handlers.h"
 #include "support/fake_screen.h"
 #include "tools/sim/scenes.h"
 

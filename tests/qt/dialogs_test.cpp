@@ -8,7 +8,7 @@
 #include <QTest>
 #include <cmath>
 
-#include "screen/logic/message_box.h"
+#include "controls/message_box.h"
 #include "screen/qt/dialog_pictures.h"
 #include "support/fake_screen.h"
 

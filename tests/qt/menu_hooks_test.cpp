@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "engine/game_modes.h"
-#include "engine/timer_handlers.h"
 #include "screen/logic/menu_handlers.h"
+#include "screen/logic/timer_handlers.h"
 #include "screen/qt/title_screen.h"
 #include "support/temp_folder.h"
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "screen/logic/message_box.h"
+#include "controls/message_box.h"
 #include "screen/qt/dialogs.h"
 #include "screen/qt/main_window.h"
 

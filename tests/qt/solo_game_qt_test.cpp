@@ -13,13 +13,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "controls/coordinates.h"
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/shot_rules.h"
-#include "engine/timer_handlers.h"
-#include "screen/logic/coordinates.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/startup.h"
+#include "screen/logic/timer_handlers.h"
 #include "screen/qt/dialogs.h"
 #include "screen/qt/main_window.h"
 #include "screen/qt/shot_ui.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "screen/logic/coordinates.h"
+#include "controls/coordinates.h"
 
 namespace velkor {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "screen/logic/coordinates.h"
+#include "controls/coordinates.h"
 #include "support/fake_screen.h"
 
 namespace velkor {

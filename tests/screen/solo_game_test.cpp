@@ -2,13 +2,13 @@
 // press, drag and release, the spin picture, the power bar and the shot button.
 #include <gtest/gtest.h>
 
+#include "controls/coordinates.h"
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"
-#include "engine/timer_handlers.h"
 #include "screen/logic/aiming.h"
-#include "screen/logic/coordinates.h"
 #include "screen/logic/shot_controls.h"
+#include "screen/logic/timer_handlers.h"
 #include "support/fake_screen.h"
 #include "support/shot_planner.h"
 

@@ -31,7 +31,7 @@ class StartupTest : public ::testing::Test {
     std::ofstream(dir_ / "VELKOR.INI") << text;
   }
   std::string setting(const char* key) {
-    return getPrivateProfileString("VELKOR", key, "(none)", settingsFilePath(f.g));
+    return getPrivateProfileString("VELKOR", key, "(none)", settingsFilePath(f.g.iniDir));
   }
   bool load(const std::string& commandLine = "", bool secondCopy = false) {
     env.commandLine = commandLine;

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <optional>
 
+#include "controls/coordinates.h"
 #include "state/game_state.h"
-#include "screen/logic/coordinates.h"
 
 namespace velkor::testing {
 

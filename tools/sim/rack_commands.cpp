@@ -2,8 +2,8 @@
 // and the scripted break.
 #include <ostream>
 
+#include "controls/shot_controls.h"
 #include "engine/rack.h"
-#include "screen/logic/shot_controls.h"
 #include "tools/sim/break_scene.h"
 #include "tools/sim/sim.h"
 

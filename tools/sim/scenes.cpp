@@ -3,14 +3,14 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/game_modes.h"
 #include "engine/physics_step.h"
 #include "engine/rack.h"
-#include "engine/game_modes.h"
 #include "engine/table_model.h"
-#include "engine/timer_handlers.h"
-#include "state/random.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/shot_controls.h"
+#include "screen/logic/timer_handlers.h"
+#include "state/random.h"
 
 namespace velkor::sim {
 

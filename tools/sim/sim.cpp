@@ -7,7 +7,7 @@
 #include <ostream>
 #include <sstream>
 
-#include "engine/timer_handlers.h"
+#include "screen/logic/timer_handlers.h"
 
 namespace velkor::sim {
 

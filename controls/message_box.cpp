@@ -1,11 +1,11 @@
-#include "screen/logic/message_box.h"
+#include "controls/message_box.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "controls/coordinates.h"
 #include "platform/text.h"
-#include "screen/logic/layout.h"
 
 namespace velkor {
 

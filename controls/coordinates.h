@@ -1,4 +1,5 @@
-// Table units to pixels of the table picture and back, and the mouse clamp.
+// Table units to pixels of the table picture and back, the mouse clamp, and the centring
+// of windows in twips.
 #pragma once
 
 #include "state/game_state.h"
@@ -11,5 +12,8 @@ Single toTableX(const GameState& g, Single px);
 Single toTableY(const GameState& g, Single py);
 Single limitPicX(Single px);
 Single limitPicY(Single py);
+
+// Half of a free width or height in twips: rounded to whole twips, halved, remainder dropped.
+long halfOfDifference(double difference);
 
 }  // namespace velkor

@@ -1,4 +1,4 @@
-#include "screen/logic/message_box.h"
+#include "controls/message_box.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/timer_handlers.h"
+#include "screen/logic/timer_handlers.h"
 
 #include "engine/rack.h"
 #include "engine/shot_rules.h"

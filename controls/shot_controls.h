@@ -1,0 +1,27 @@
+// The small operations through which the rules and the computer place the table markers,
+// switch the shot controls and set the power bar. They touch only the Form and the shot state,
+// so the engine calls them without reaching up into the screen's handlers.
+#pragma once
+
+#include <string>
+
+#include "state/game_state.h"
+
+namespace velkor {
+
+void placeCueBallMarker(GameState& g, Single px, Single py);
+void placeTargetMarker(GameState& g, Single px, Single py);
+void refreshTargetMarker(GameState& g);
+// The shot button's caption for the player with that trimmed name: "Your Shot" or "NAME's Shot".
+std::string shotOwnerCaption(const std::string& name);
+void setShotControlsEnabled(GameState& g, bool enabled);
+void disableShotControls(GameState& g);
+void enableShotControls(GameState& g);
+void updateRetryMenu(GameState& g);
+// Puts the contact-point dot back in the middle of the cue-ball picture.
+void centreSpinMarker(GameState& g);
+// Sets the power bar; its change handler runs when the value changes.
+void setPowerBar(GameState& g, Integer value);
+void HScroll1_Change(GameState& g);
+
+}  // namespace velkor
