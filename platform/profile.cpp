@@ -206,7 +206,10 @@ bool ProfileFile::set(std::string_view section, std::string_view key, std::strin
       if (lines_.back().end == End::none) lines_.back().end = nl;
       if (!trimmed(lines_.back().content).empty()) lines_.push_back({"", nl});
     }
-    lines_.push_back({"[" + std::string(section) + "]", nl});
+    // Appending, not prepending: GCC 12's -Wrestrict misreads `"[" + std::string` at -O3.
+    std::string header = "[";
+    header.append(section).append("]");
+    lines_.push_back({std::move(header), nl});
     lines_.push_back({std::string(key) + "=" + v, nl});
   }
   index();

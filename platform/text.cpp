@@ -43,7 +43,10 @@ std::string trimBlanks(std::string_view s) {
 }
 
 std::string signedNumberText(long long v) {
-  return v < 0 ? std::to_string(v) : " " + std::to_string(v);
+  // Appending, not prepending: GCC 12's -Wrestrict misreads `" " + std::string` at -O3.
+  std::string text = v < 0 ? "" : " ";
+  text += std::to_string(v);
+  return text;
 }
 
 }  // namespace velkor

@@ -69,7 +69,8 @@ Form::Form() {
   box(Ctl::shpTarget, 0, 0, 20, 20);
   box(Ctl::shpQBall, 0, 0, 20, 20);
   at(Ctl::shpQBall).visible = false;
-  for (Ctl c : {Ctl::mnuSep1, Ctl::mnuSep2, Ctl::mnuSep3}) at(c).caption = "-";
+  // A fresh string, not an assignment from the literal: GCC 12's -Wrestrict misreads that at -O3.
+  for (Ctl c : {Ctl::mnuSep1, Ctl::mnuSep2, Ctl::mnuSep3}) at(c).caption = std::string("-");
   at(Ctl::mnuCurrentCondition).caption = "実況(&C)";
   at(Ctl::mnuKey).caption = "キーワードで検索";
   at(Ctl::mnuSound).checked = true;
@@ -100,7 +101,7 @@ Form::Form() {
     if (pr.tipOnBoth) at(pr.first).toolTip = pr.tip;
   }
   box(Ctl::lblHelp, 512, 0, 25, 33);
-  at(Ctl::lblHelp).caption = "?";
+  at(Ctl::lblHelp).caption = std::string("?");
   at(Ctl::lblHelp).toolTip = "ヘルプ";
   at(Ctl::lblHelp).foreColor = rgb(128, 0, 128);
   box(Ctl::lblCopyright1, 0, 336, 537, 17);

@@ -84,8 +84,10 @@ InfomationStrip infomationStrip(const GameState& g) {
       s.draws = true;
       s.hasIcon = true;
       s.icon = g.vsComputer ? ModeIcon::versusComputer : ModeIcon::twoPlayers;
-      const std::string score = " " + trimBlanks(g.players[0].name) + "  " +
-                                n(g.players[0].gamesWon) + " - " + n(g.players[1].gamesWon);
+      // Appended, not prepended: GCC 12's -Wrestrict misreads `" " + std::string` at -O3.
+      std::string score = " ";
+      score.append(trimBlanks(g.players[0].name)).append("  ").append(n(g.players[0].gamesWon));
+      score.append(" - ").append(n(g.players[1].gamesWon));
       if (g.vsComputer) {
         s.text = score + (g.quibLevel >= 11 ? " Master " : " Lv." + n(g.quibLevel)) + " quib ";
       } else {
