@@ -9,8 +9,6 @@
 
 namespace velkor {
 
-constexpr double kPiD = 3.1415926;  // the same pi where a computation runs in double
-
 // Cloth and cushion lines for ball centres, in table units.
 constexpr Single kTableLength = 2400;
 constexpr Single kTableWidth = 1200;

@@ -6,12 +6,25 @@
 
 namespace velkor {
 
+// The numeric rule, the same everywhere so that every build gives the same numbers:
+// - Every stored quantity is a Single: places, velocities, speeds, headings, spins, the aim
+//   point, pixels and twips on the Form. Counters, indexes and flags are Integer (16 bits,
+//   held at their range where they count), the game clock's seconds Long.
+// - An expression of Singles alone runs in float, as written.
+// - An expression with a double in it (kPiD, a random draw, a std:: function called on a
+//   double) runs in double and is rounded to a Single once, where it is stored; the
+//   static_cast<Single> marks that place.
+// - No fused multiply-add (-ffp-contract=off in the build), so float and double results do
+//   not depend on the optimiser.
 using Single = float;
 using Integer = std::int16_t;
 using Long = std::int32_t;
 
-// The game's own value of pi; kept as written so that every heading matches.
+// The game's own value of pi, kept as written so that every heading matches, once per rule
+// above: kPi where the arithmetic is float, kPiD where it is double. They differ only in
+// precision (kPi is kPiD rounded to a float), so swapping one for the other changes results.
 constexpr Single kPi = 3.1415926f;
+constexpr double kPiD = 3.1415926;
 
 // Stored or shown flags use the classic -1 / 0 convention.
 constexpr Integer flagValue(bool b) { return b ? Integer{-1} : Integer{0}; }
