@@ -2,7 +2,7 @@
 
 namespace velkor {
 
-// Until the score file keeps the level, the computer starts at its first level.
+// Seam, filled when the score file keeps the level: the computer starts at its first level.
 void loadQuibLevel(GameState&) {}
 
 }  // namespace velkor

@@ -2,7 +2,7 @@
 
 namespace velkor {
 
-// The level stays where it is until its rule and its storage are in place.
+// Seams, filled when the level's rule and storage are built: the level stays where it is.
 void updateQuibLevel(GameState&, bool) {}
 void saveQuibLevel(GameState&) {}
 

@@ -2,7 +2,7 @@
 
 namespace velkor {
 
-// Until the tables are ranked, no result enters them, so nothing is sorted.
+// Seams, filled when the ranking is built: until then no result enters the tables.
 bool doseLankInSolo(GameState&) { return false; }
 void sortSoloRecord(GameState&) {}
 bool doseLankInVSCpu(GameState&) { return false; }

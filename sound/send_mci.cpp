@@ -2,7 +2,8 @@
 
 namespace velkor {
 
-// No music device yet: every command fails silently, as an unknown device would.
+// Seam, filled when the music device is built: every command fails silently, as an unknown
+// device would.
 void sendMci(GameState&, const std::string&) {}
 
 }  // namespace velkor

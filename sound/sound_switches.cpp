@@ -9,7 +9,8 @@
 
 namespace velkor {
 
-// Until the sound and music come, the switches only keep their state and store it.
+// Filled further when the sound and music are built: until then the switches only keep
+// their state and store it.
 void mnuSound_Click(GameState& g) {
   g.soundOn = g.soundOn == 0 ? 1 : 0;
   g.form.setChecked(Ctl::mnuSound, g.soundOn != 0);

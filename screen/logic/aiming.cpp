@@ -8,12 +8,9 @@
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"
+#include "screen/logic/menu_handlers.h"
 
 namespace velkor {
-
-namespace {
-constexpr std::uint32_t kMenuLabelColour = rgb(192, 0, 192);
-}  // namespace
 
 bool mayPlaceCueBall(const GameState& g) { return g.breakPending || g.ballInHand; }
 
@@ -42,7 +39,7 @@ void picPool_MouseDown(GameState& g, Integer /*button*/, Single x, Single y) {
 
 void picPool_MouseMove(GameState& g, Integer button, Single x, Single y) {
   for (Ctl c : {Ctl::lblMenu0, Ctl::lblMenu1, Ctl::lblMenu2}) {
-    g.form.setForeColor(c, kMenuLabelColour);
+    g.form.setForeColor(c, kMenuLabelColor);
   }
   if (button == 0) return;
   // A drag is followed unclamped; the release brings the point back onto the cloth.

@@ -6,6 +6,8 @@
 
 namespace velkor {
 
+// timCom (the computer's turn) and timBGM (the music) are seams: they get their handlers
+// when those are built, and tick without effect until then.
 void bindTimerHandlers(GameState& g) {
   g.Timer1.setHandler([&g] { Timer1_Timer(g); });
   g.Timer2.setHandler([&g] { Timer2_Timer(g); });
