@@ -10,8 +10,6 @@
 #include "screen/logic/timer_handlers.h"
 #include "screen/qt/fonts.h"
 #include "screen/qt/main_window.h"
-#include "screen/qt/menu_hooks.h"
-#include "screen/qt/shot_ui.h"
 
 namespace velkor {
 
@@ -47,8 +45,6 @@ int runVelkor(QApplication& app) {
   installFontSubstitutions();
   GameState g;
   MFVELKOR window(g);
-  installShotUi(window);
-  installMenusAndTitle(window);
   bindTimerHandlers(g);
 
   InstanceGuard guard(instanceLockPath(g));

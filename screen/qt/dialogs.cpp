@@ -38,13 +38,8 @@ ScreenMetrics currentScreenMetrics() {
   return m;
 }
 
-void ClickPicture::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton) emit clicked();
-  QLabel::mousePressEvent(e);
-}
-
 MsgBoxDialog::MsgBoxDialog(const MsgBoxLayout& box, QWidget* parent)
-    : QDialog(parent), lblMsg_(new QLabel(this)), picOK_(new ClickPicture(this)) {
+    : QDialog(parent), lblMsg_(new QLabel(this)), picOK_(new EventLabel(okEvents_, this)) {
   setObjectName("frmMsgBox");
   setWindowTitle("Massage from Velkor");
   setModal(true);
@@ -66,7 +61,7 @@ MsgBoxDialog::MsgBoxDialog(const MsgBoxLayout& box, QWidget* parent)
   picOK_->setCursor(Qt::PointingHandCursor);
   picOK_->setGeometry(toPx(box.okLeft, tx), toPx(box.okTop, ty), toPx(box.okWidth, tx),
                       toPx(box.okHeight, ty));
-  connect(picOK_, &ClickPicture::clicked, this, &QDialog::accept);
+  okEvents_.click = [this] { accept(); };
 
   setFixedSize(toPx(box.width, tx), std::max(1, toPx(box.height, ty) - kCaptionPx));
   move(toPx(box.left, tx), toPx(box.top, ty));
@@ -90,6 +85,10 @@ OpeningWidget::OpeningWidget(GameState& g, const ScreenMetrics& screen)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Window), g_(g) {
   setObjectName("frmOpening");
   setAttribute(Qt::WA_DeleteOnClose);
+  events_.click = [this] {
+    frmOpening_Form_Click(g_, w_);
+    follow();
+  };
   frmOpening_Form_Load(g_, w_, screen);
   // A bare name: looked up in the program's own folder, where the assets are.
   if (!w_.pictureFile.empty()) {
@@ -110,9 +109,8 @@ void OpeningWidget::tick() {
   follow();
 }
 
-void OpeningWidget::mousePressEvent(QMouseEvent*) {
-  frmOpening_Form_Click(g_, w_);
-  follow();
+void OpeningWidget::mouseReleaseEvent(QMouseEvent* e) {
+  mouse_.release(e, rect().contains(e->position().toPoint()));
 }
 
 void OpeningWidget::paintEvent(QPaintEvent*) {
@@ -135,7 +133,7 @@ VersionDialog::VersionDialog(const GameState& g, QWidget* parent)
     : QDialog(parent),
       label1_(new QLabel(this)),
       command1_(new QPushButton("OK", this)),
-      picPelzo_(new ClickPicture(this)),
+      picPelzo_(new EventLabel(pelzoEvents_, this)),
       picPelzos_(makePelzoStrip()) {
   setObjectName("frmVersion");
   setWindowTitle("バージョン情報");
@@ -153,10 +151,10 @@ VersionDialog::VersionDialog(const GameState& g, QWidget* parent)
   picPelzo_->setGeometry(20, 22, VersionWindow::kFrameSize, VersionWindow::kFrameSize);
   picPelzo_->setCursor(Qt::PointingHandCursor);
   showFrame(0);
-  connect(picPelzo_, &ClickPicture::clicked, this, [this] {
+  pelzoEvents_.click = [this] {
     frmVersion_picPelzo_Click(w_);
     if (w_.timerEnabled && !timer_.isActive()) timer_.start();
-  });
+  };
 
   auto* label4 = new QLabel("VELKOR", this);
   label4->setObjectName("Label4");

@@ -10,6 +10,7 @@
 
 #include "state/game_state.h"
 #include "screen/logic/dialogs.h"
+#include "screen/qt/widgets.h"
 
 class QPushButton;
 
@@ -18,31 +19,20 @@ namespace velkor {
 // The screen in twips, as the Qt screen reports it.
 ScreenMetrics currentScreenMetrics();
 
-// A picture that reports a press of the left button as a click.
-class ClickPicture : public QLabel {
-  Q_OBJECT
- public:
-  explicit ClickPicture(QWidget* parent = nullptr) : QLabel(parent) {}
- signals:
-  void clicked();
-
- protected:
-  void mousePressEvent(QMouseEvent* e) override;
-};
-
 class MsgBoxDialog : public QDialog {
   Q_OBJECT
  public:
   explicit MsgBoxDialog(const MsgBoxLayout& box, QWidget* parent = nullptr);
   QLabel* lblMsg() const { return lblMsg_; }
-  ClickPicture* picOK() const { return picOK_; }
+  EventLabel* picOK() const { return picOK_; }
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
+  ControlEvents okEvents_;
   QLabel* lblMsg_;
-  ClickPicture* picOK_;
+  EventLabel* picOK_;
 };
 
 // Shows the box modally, with no owner window; returns when it has closed.
@@ -58,11 +48,14 @@ class OpeningWidget : public QWidget {
   void tick();
 
  protected:
-  void mousePressEvent(QMouseEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override { mouse_.press(e); }
+  void mouseReleaseEvent(QMouseEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
 
  private:
   void follow();
+  ControlEvents events_;
+  MouseForwarder mouse_{events_};
   GameState& g_;
   OpeningWindow w_;
   QImage picture_;
@@ -79,17 +72,18 @@ class VersionDialog : public QDialog {
   const VersionWindow& state() const { return w_; }
   QLabel* label1() const { return label1_; }
   QPushButton* command1() const { return command1_; }
-  ClickPicture* picPelzo() const { return picPelzo_; }
+  EventLabel* picPelzo() const { return picPelzo_; }
   QTimer* timer() { return &timer_; }
   // The mascot timer's tick.
   void tick();
 
  private:
   void showFrame(int f);
+  ControlEvents pelzoEvents_;
   VersionWindow w_;
   QLabel* label1_;
   QPushButton* command1_;
-  ClickPicture* picPelzo_;
+  EventLabel* picPelzo_;
   QImage picPelzos_;
   QTimer timer_;
 };

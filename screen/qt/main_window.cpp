@@ -20,6 +20,8 @@
 #include "screen/qt/help_viewer.h"
 #include "screen/qt/table_sheet.h"
 #include "screen/qt/timer_binding.h"
+#include "screen/qt/title_screen.h"
+#include "screen/qt/window_events.h"
 
 namespace velkor {
 
@@ -48,6 +50,7 @@ MFVELKOR::MFVELKOR(GameState& g, QWidget* parent)
   g_.screen = this;
   g_.form.setObserver([this](Ctl c) { controlChanged(c); });
   for (std::size_t i = 0; i < kControlCount; ++i) mirror(static_cast<Ctl>(i));
+  wireMainWindow(*this);
 }
 
 MFVELKOR::~MFVELKOR() {
@@ -87,7 +90,6 @@ void MFVELKOR::buildControls() {
   auto* info = picture(Ctl::picInfomation, client, &renderer_.infomation());
   info->onPaint = [this] { picInfomation_Paint(); };
   auto* pool = picture(Ctl::picPool, client, &renderer_.pool());
-  pool->setMouseTracking(true);
   registerWidget(Ctl::shpTarget, new ShapeWidget(ShapeWidget::Kind::dashedCircle, QColor(0, 255, 255), pool));
   registerWidget(Ctl::shpQBall, new ShapeWidget(ShapeWidget::Kind::oval, QColor(255, 0, 0), pool));
 
@@ -118,9 +120,15 @@ void MFVELKOR::buildControls() {
   for (Ctl c : {Ctl::lblMenu2, Ctl::lblMenu1, Ctl::lblMenu0}) {
     EventLabel* l = label(c, client);
     l->setAlignment(Qt::AlignCenter);
+    l->setCursor(Qt::PointingHandCursor);
   }
-  picture(Ctl::picMenu, client, &menuPicture_)->setMouseTracking(true);
-  picture(Ctl::picScore, client, &scorePicture_);
+  auto* title = new TitleScreen(*this, client);
+  registerWidget(Ctl::picMenu, title);
+  for (Ctl c : TitleScreen::controls()) registerWidget(c, title->control(c));
+  auto* score = picture(Ctl::picScore, client, &scorePicture_);
+  EventLabel* exitScore = label(Ctl::lblExitScore, score);
+  exitScore->setAlignment(Qt::AlignCenter);
+  exitScore->setCursor(Qt::PointingHandCursor);
 }
 
 void MFVELKOR::buildMenus() {
@@ -290,12 +298,6 @@ void MFVELKOR::refreshPicture(Ctl c) {
   if (QWidget* w = widget(c)) w->update();
 }
 
-void MFVELKOR::showMessageBox(const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, "Massage from Velkor", QString::fromStdString(text),
-                  QMessageBox::Ok, this);
-  box.exec();
-}
-
 void MFVELKOR::showSizedMessageBox(const MsgBoxLayout& box) { runMessageBox(box); }
 
 void MFVELKOR::showStandardMessage(const std::string& text) {
@@ -304,8 +306,16 @@ void MFVELKOR::showStandardMessage(const std::string& text) {
   box.exec();
 }
 
+void MFVELKOR::setModalWindow(Window w, std::function<void()> show) {
+  modalWindows_[w] = std::move(show);
+}
+
 void MFVELKOR::showModal(Window w) {
-  if (modalWindow) modalWindow(w);
+  if (const auto it = modalWindows_.find(w); it != modalWindows_.end() && it->second) {
+    it->second();
+  } else if (modalWindow) {
+    modalWindow(w);
+  }
 }
 
 void MFVELKOR::pumpEvents() { QCoreApplication::processEvents(); }

@@ -1,13 +1,15 @@
-// The main window MFVELKOR: its controls as widgets named after them, the mirror of the
-// game's Form onto those widgets, the six timers, and the Screen port on top of the table
-// drawing. Other parts of the screen route events through events(Ctl) and add their own
-// widgets with registerWidget, without changing this class.
+// The main window MFVELKOR: its controls as widgets named after them (built here, one way),
+// the one mirror of the game's Form onto those widgets, the six timers, and the Screen port on
+// top of the table drawing. Its events are wired in one place, wireMainWindow, which the
+// constructor calls once every widget stands. Other parts of the screen add their own widgets
+// with registerWidget and their modal windows with setModalWindow, without changing this class.
 #pragma once
 
 #include <QImage>
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "state/game_state.h"
@@ -29,7 +31,7 @@ class MFVELKOR : public QMainWindow, public Screen {
   GameState& game() { return g_; }
   TableRenderer& renderer() { return renderer_; }
 
-  // The hooks of a control; empty until someone sets them.
+  // The hooks of a control; wireMainWindow sets them.
   ControlEvents& events(Ctl c) { return events_[static_cast<std::size_t>(c)]; }
   // The widget of a control (nullptr for menu items and controls without one).
   QWidget* widget(Ctl c) const { return widgets_[static_cast<std::size_t>(c)]; }
@@ -48,7 +50,9 @@ class MFVELKOR : public QMainWindow, public Screen {
   // Shows the opening window; set by the opening window's owner. Without it the main
   // window shows itself once start-up has finished.
   std::function<void()> openingWindow;
-  // Shows a modal window of the game; set by the owners of the dialogs.
+  // Shows a modal window of the game: each window's owner sets its own, once and in any order.
+  void setModalWindow(Window w, std::function<void()> show);
+  // The windows that no owner has set (windows built later; tests record them here).
   std::function<void(Window)> modalWindow;
   // Called after start-up: shows the main window unless the opening window will.
   void finishStartup();
@@ -65,7 +69,6 @@ class MFVELKOR : public QMainWindow, public Screen {
   void showInfomation() override;
   void clearPicture(Ctl c) override;
   void refreshPicture(Ctl c) override;
-  void showMessageBox(const std::string& text) override;
   void showSizedMessageBox(const MsgBoxLayout& box) override;
   void showStandardMessage(const std::string& text) override;
   void showModal(Window w) override;
@@ -102,6 +105,7 @@ class MFVELKOR : public QMainWindow, public Screen {
   std::array<QAction*, kControlCount> actions_{};
   std::array<QMenu*, kControlCount> menus_{};
   std::array<QTimer*, 6> timers_{};
+  std::map<Window, std::function<void()>> modalWindows_;
   bool openingShown_ = false;
   bool ending_ = false;
 };

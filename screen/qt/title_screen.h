@@ -1,46 +1,36 @@
-// The title screen picMenu: its background picture, the five buttons and three switches as
-// picture pairs, the help label and the copyright line, each mirroring its control of g.form
-// and running the game's handler for its events.
+// The title screen picMenu: the title picture with the five buttons and three switches as
+// picture pairs, the help label and the copyright line on it. It only builds them, one way,
+// as every control of the main window: window_events wires their hooks and the main window
+// keeps them in step with the Form.
 #pragma once
 
 #include <QImage>
-#include <QWidget>
 
 #include <map>
+#include <vector>
 
+#include "screen/qt/widgets.h"
 #include "state/game_state.h"
-#include "screen/qt/control_widgets.h"
 
 namespace velkor {
 
-class TitleScreen : public QWidget {
+class MFVELKOR;
+
+class TitleScreen : public PictureBox {
+  Q_OBJECT
  public:
-  TitleScreen(GameState& g, QWidget* parent = nullptr);
+  // Shows the main window's picMenu picture, so a 256-colour file loaded at start-up appears.
+  TitleScreen(MFVELKOR& window, QWidget* parent);
 
-  // Replaces the background (start-up does so with the 256-colour file).
-  void setPicture(const QImage& picture);
-  // Paints an image kept elsewhere (the main window's picMenu picture) instead; not owned.
-  void setPictureSource(const QImage* picture);
-  const QImage& picture() const { return source_ ? *source_ : background_; }
-
-  // True for picMenu and the controls that lie on it.
-  bool mirrors(Ctl c) const;
-  // Copies the control's properties from g.form onto its widget.
-  void sync(Ctl c);
-  void syncAll();
+  const QImage& picture() const { return *image(); }
   // The widget of a control on the title screen, or nullptr.
   QWidget* control(Ctl c) const;
-
- protected:
-  void paintEvent(QPaintEvent*) override;
-  void mouseMoveEvent(QMouseEvent*) override;
-  void mouseDoubleClickEvent(QMouseEvent*) override;
+  // picMenu's controls in the order they are made (later ones lie over earlier ones).
+  static const std::vector<Ctl>& controls();
 
  private:
-  GameState& g_;
-  QImage background_;
-  const QImage* source_ = nullptr;
   std::map<Ctl, QWidget*> controls_;
+  std::map<Ctl, QImage> pictures_;  // the buttons' and switches' own pictures
 };
 
 }  // namespace velkor

@@ -32,7 +32,7 @@ MouseArgs mouseArgs(const QMouseEvent* e, bool withButton) {
 }
 
 void MouseForwarder::press(QMouseEvent* e) {
-  pressed_ = true;
+  if (e->button() == Qt::LeftButton) pressed_ = true;
   if (events_.mouseDown) events_.mouseDown(mouseArgs(e, true));
 }
 
@@ -42,6 +42,7 @@ void MouseForwarder::move(QMouseEvent* e) {
 
 void MouseForwarder::release(QMouseEvent* e, bool inside) {
   if (events_.mouseUp) events_.mouseUp(mouseArgs(e, true));
+  if (e->button() != Qt::LeftButton) return;
   const bool click = pressed_ && inside;
   pressed_ = false;
   if (click && events_.click) events_.click();
@@ -53,6 +54,7 @@ void MouseForwarder::doubleClick() {
 
 PictureBox::PictureBox(ControlEvents& events, QWidget* parent) : QWidget(parent), mouse_(events) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);  // moves without a button are events of the control too
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

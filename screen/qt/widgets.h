@@ -1,5 +1,6 @@
-// The small widget kinds of the main window: a picture box that shows an image and reports
-// mouse events, a label that reports clicks, and the outline and dot shapes.
+// The one widget family of the main window: a picture box that shows an image, a label, and
+// the outline and dot shapes. Pictures and labels report their mouse events to their
+// control's hooks (MFVELKOR::events); the main window keeps them in step with the Form.
 #pragma once
 
 #include <QLabel>
@@ -29,7 +30,8 @@ struct ControlEvents {
 
 MouseArgs mouseArgs(const QMouseEvent* e, bool withButton);
 
-// Forwards a widget's mouse events to its control's hooks.
+// Forwards a widget's mouse events to its control's hooks. A click is the left button
+// pressed and released inside the control, as everywhere on the desktop.
 class MouseForwarder {
  public:
   explicit MouseForwarder(ControlEvents& events) : events_(events) {}

@@ -1,5 +1,3 @@
-#include "screen/qt/menu_hooks.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -11,6 +9,7 @@
 #include "engine/game_modes.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/timer_handlers.h"
+#include "screen/qt/main_window.h"
 #include "screen/qt/title_screen.h"
 #include "support/temp_folder.h"
 
@@ -23,7 +22,7 @@ class MenuHooksTest : public ::testing::Test {
   MenuHooksTest() {
     g.iniDir = folder.dir();
     window.modalWindow = [this](Window w) { modals.push_back(w); };
-    title = installMenusAndTitle(window);
+    window.setModalWindow(Window::frmVersion, [this] { modals.push_back(Window::frmVersion); });
     bindTimerHandlers(g);
     setSoloMode(g);
     setVsPlayerNames(g);
@@ -37,7 +36,7 @@ class MenuHooksTest : public ::testing::Test {
   testing::TempFolder folder;
   GameState g;
   MFVELKOR window{g};
-  TitleScreen* title = nullptr;
+  TitleScreen* title = qobject_cast<TitleScreen*>(window.widget(Ctl::picMenu));
   std::vector<Window> modals;
 };
 
@@ -71,6 +70,19 @@ TEST_F(MenuHooksTest, SoloButtonThenMenuLabelGoThereAndBack) {
   QTest::mouseClick(menu, Qt::LeftButton);
   EXPECT_EQ(g.gameMode, modeMenu);
   EXPECT_TRUE(title->isVisible());
+}
+
+TEST_F(MenuHooksTest, OnlyTheLeftButtonClicks) {
+  for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
+    QTest::mouseClick(widget(Ctl::picSoloPlay0), b);
+  }
+  EXPECT_EQ(g.gameMode, modeMenu);
+  QTest::mouseClick(widget(Ctl::picSoloPlay0), Qt::LeftButton);
+  EXPECT_EQ(g.gameMode, modeSolo);
+  for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
+    QTest::mouseClick(widget(Ctl::lblMenu0), b);
+  }
+  EXPECT_EQ(g.gameMode, modeSolo) << "the Menu label ignores other buttons too";
 }
 
 TEST_F(MenuHooksTest, VsCpuButtonStartsAMatchThroughTheSetUpStandIn) {

@@ -1,5 +1,3 @@
-#include "screen/qt/shot_ui.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -16,7 +14,6 @@ namespace {
 struct ShotUi : ::testing::Test {
   ShotUi() : window(g) {
     window.modalWindow = [this](Window w) { passedOn.push_back(w); };
-    installShotUi(window);
   }
   GameState g;
   MFVELKOR window;

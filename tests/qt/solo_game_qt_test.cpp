@@ -22,7 +22,6 @@
 #include "screen/logic/timer_handlers.h"
 #include "screen/qt/dialogs.h"
 #include "screen/qt/main_window.h"
-#include "screen/qt/shot_ui.h"
 #include "support/shot_planner.h"
 
 namespace velkor {
@@ -73,7 +72,6 @@ struct SoloGameOnWindow : ::testing::Test {
     window.modalWindow = [this](Window w) {
       if (w == Window::frmRecord) won = true;
     };
-    installShotUi(window);
     bindTimerHandlers(g);
     for (Timer* t : {&g.Timer1, &g.Timer2, &g.timCom, &g.timDemo, &g.timTimeCounter, &g.timBGM}) {
       clock.attach(*t);

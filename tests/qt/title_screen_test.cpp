@@ -2,31 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QTest>
 #include <QTextBrowser>
 
 #include "screen/logic/help_file.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/qt/help_viewer.h"
-#include "screen/qt/menu_labels.h"
+#include "screen/qt/main_window.h"
 #include "screen/qt/title_art.h"
 #include "support/fake_screen.h"
 
 namespace velkor {
 namespace {
 
-// A title screen wired to the game through the form's observer, as the main window wires it.
+// The main window's title screen, with the fake screen recording what the handlers ask.
 struct TitleFixture : testing::Fixture {
-  TitleFixture() : title(g, &window) {
-    g.form.setObserver([this](Ctl c) {
-      if (title.mirrors(c)) title.sync(c);
-    });
-    window.resize(540, 372);
-    window.show();
+  TitleFixture() {
+    g.screen = &screen;
+    g.form.setVisible(Ctl::MFVELKOR, true);
   }
-  QWidget* at(Ctl c) const { return title.control(c); }
-  QWidget window;
-  TitleScreen title;
+  QWidget* at(Ctl c) const { return window.widget(c); }
+  TitleScreen& title() const { return *qobject_cast<TitleScreen*>(window.widget(Ctl::picMenu)); }
+  MFVELKOR window{g};
 };
 
 struct Place {
@@ -37,7 +35,7 @@ struct Place {
 
 TEST(TitleScreenWidget, ControlsStandAtTheirPlacesWithTheirTooltips) {
   TitleFixture f;
-  EXPECT_EQ(f.title.geometry(), QRect(0, 0, 540, 365));
+  EXPECT_EQ(f.title().geometry(), QRect(0, 0, 540, 365));
   const Place places[] = {
       {Ctl::picSoloPlay1, {16, 56, 163, 41}, "独り撞きモード"},
       {Ctl::picVSCPU1, {216, 56, 135, 41}, "成長する思考ルーチン\"quib\"と対戦"},
@@ -69,7 +67,7 @@ TEST(TitleScreenWidget, MovingOverAButtonLightsItAndTheBareTitleRestoresIt) {
   QTest::mouseMove(f.at(Ctl::picExit0), QPoint(5, 5));
   EXPECT_FALSE(f.at(Ctl::picVSPlay1)->isVisible());
   EXPECT_TRUE(f.at(Ctl::picExit1)->isVisible());
-  QTest::mouseMove(&f.title, QPoint(300, 250));
+  QTest::mouseMove(&f.title(), QPoint(300, 250));
   EXPECT_FALSE(f.at(Ctl::picExit1)->isVisible());
   EXPECT_EQ(f.g.gameMode, modeMenu);
 }
@@ -122,18 +120,12 @@ TEST(TitleArt, LitButtonsAndOffSwitchesLookClearlyDifferent) {
 }
 
 TEST(MenuLabelsWidget, LabelsMirrorTheFormAndIgnoreHoverDuringAShot) {
-  testing::Fixture f;
-  QWidget window;
-  std::vector<ControlLabel*> labels;
+  TitleFixture f;
+  f.g.form.setVisible(Ctl::picMenu, false);  // on the table, as in a game
+  std::vector<QLabel*> labels;
   for (Ctl c : {Ctl::lblMenu0, Ctl::lblMenu1, Ctl::lblMenu2}) {
-    labels.push_back(makeMenuLabel(f.g, c, &window));
+    labels.push_back(qobject_cast<QLabel*>(f.at(c)));
   }
-  f.g.form.setObserver([&](Ctl c) {
-    for (ControlLabel* l : labels) {
-      if (l->ctl() == c) l->sync(f.g.form[c]);
-    }
-  });
-  window.show();
   EXPECT_EQ(labels[0]->text(), "Menu");
   EXPECT_EQ(labels[2]->geometry(), QRect(360, 0, 57, 25));
   EXPECT_EQ(labels[1]->toolTip(), QString::fromUtf8("始めからやり直し"));
