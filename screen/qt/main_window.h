@@ -37,9 +37,9 @@ class MFVELKOR : public QMainWindow, public Screen {
   QWidget* widget(Ctl c) const { return widgets_[static_cast<std::size_t>(c)]; }
   // The menu action of a menu item (for a menu, its title action).
   QAction* action(Ctl c) const { return actions_[static_cast<std::size_t>(c)]; }
-  // Adds a widget made elsewhere (a title-screen button, a switch), or puts one in the
-  // place of the widget built here; it is then kept in step with the Form like every other
-  // control.
+  // Adds a control's widget (the title screen's buttons and switches, a widget made
+  // elsewhere), or puts one in the place of the widget built here; it is then kept in step
+  // with the Form like every other control.
   void registerWidget(Ctl c, QWidget* w);
   QTimer* qtTimer(const Timer& t) const;
 
