@@ -5,7 +5,7 @@
 
 #include "engine/game_modes.h"
 #include "screen/logic/menu_handlers.h"
-#include "screen/qt/menu_labels.h"
+#include "screen/qt/records_screen.h"
 #include "screen/qt/title_screen.h"
 #include "sound/sound_switches.h"
 
@@ -77,10 +77,7 @@ TitleScreen* installMenusAndTitle(MFVELKOR& w) {
   w.registerWidget(Ctl::picMenu, title);
   for (Ctl c : kTitleControls) w.registerWidget(c, title->control(c));
 
-  w.events(Ctl::picScore).click = [&g] { picScore_Click(g); };
-  if (QWidget* score = w.widget(Ctl::picScore)) {
-    w.registerWidget(Ctl::lblExitScore, makeMenuLabel(g, Ctl::lblExitScore, score));
-  }
+  installRecordsScreen(w);
 
   // The match set-up window comes later; until then it closes at once as with OK, so a
   // match starts with the names and the number of games the buttons set.
