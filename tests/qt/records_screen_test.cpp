@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -36,6 +37,7 @@ class RecordsScreenOnWindow : public ::testing::Test {
     installMenusAndTitle(window);
     bindTimerHandlers(g);
     initPocketTable(g);
+    window.loadBallSprites();
     loadSoloRecord(g);
     loadVsCpuRecord(g);
     setSoloMode(g);
@@ -162,6 +164,8 @@ TEST_F(RecordsScreenOnWindow, RankedSoloGameShowsTheNewRowInMagentaOverTheTable)
   const QImage img = picture();
   if (const QString dir = qEnvironmentVariable("VELKOR_SHOTS"); !dir.isEmpty()) {
     img.save(dir + "/records-screen.png");
+    QTest::qWait(200);  // let the window paint before the whole screen is photographed
+    QProcess::execute("import", {"-window", "root", dir + "/records-screen-root.png"});
   }
   EXPECT_TRUE(has(coloursIn(img, 25, 40), kMagenta)) << "row 1 is the new entry";
   EXPECT_FALSE(has(coloursIn(img, 40, 366), kMagenta));
