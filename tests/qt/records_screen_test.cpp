@@ -160,6 +160,9 @@ TEST_F(RecordsScreenOnWindow, RankedSoloGameShowsTheNewRowInMagentaOverTheTable)
   EXPECT_EQ(g.soloRec[1].Index, 11);
   EXPECT_EQ(g.gameMode, modeSolo);
   EXPECT_EQ(g.bgmScene, bgmSoloPlay) << "the game's music goes on";
+  EXPECT_NE(testing::readBytes(folder.file("VKSCORE.INI")).find("Name01=Ann      "),
+            std::string::npos)
+      << "the table is saved once sorted";
 
   const QImage img = picture();
   if (const QString dir = qEnvironmentVariable("VELKOR_SHOTS"); !dir.isEmpty()) {
