@@ -21,8 +21,11 @@ class ChooserTable : public ::testing::Test {
   ChooserTable() {
     sim::clearTable(g);
     initPocketTable(g);
+    // The remark is written last on every acceptance, so the plan is complete here.
     g.form.setObserver([this](Ctl c) {
-      if (c == Ctl::lblQuibsMessage) remarks.push_back(g.form[c].caption);
+      if (c != Ctl::lblQuibsMessage) return;
+      remarks.push_back(g.form[c].caption);
+      accepted.push_back({plan.aim, plan.bestCut});
     });
   }
   void put(int n, double x, double y) {
@@ -32,7 +35,12 @@ class ChooserTable : public ::testing::Test {
 
   GameState g;
   ShotPlan plan;
+  struct Accepted {
+    TablePoint aim;
+    Single cut;
+  };
   std::vector<std::string> remarks;  // every caption written, oldest first
+  std::vector<Accepted> accepted;    // the plan at each of those writes
 };
 
 // Plain double geometry, worked out apart from the code under test.
