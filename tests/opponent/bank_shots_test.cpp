@@ -101,6 +101,22 @@ TEST_F(BankTable, AGhostPointOnAnotherBallIsRefused) {
   EXPECT_EQ(cutsInDegrees(), (std::vector<double>{149.22, 12.78, 11.1}));
 }
 
+// Cue ball and ghost point both on the left cushion's line: no bank point exists there, and
+// the candidate must not come through as a shot aimed at nowhere.
+TEST_F(ChooserTable, ABankPointWithoutADivisorIsRefused) {
+  put(0, 50, 300);
+  put(1, 50, 600);
+  for (auto choose : {chooseBankShot, chooseBankCombinationShot}) {
+    plan = ShotPlan{};
+    accepted.clear();
+    choose(g, plan);
+    for (const Accepted& a : accepted) {
+      EXPECT_TRUE(std::isfinite(a.aim.x) && std::isfinite(a.aim.y));
+      EXPECT_NE(a.aim.x, 50);  // nothing off the left cushion
+    }
+  }
+}
+
 // A straight-up pot into pocket 2 banked off the bottom cushion, with the cushion point set
 // by where the cue ball stands: on the band's edges it counts, inside it does not.
 struct BandCase {
