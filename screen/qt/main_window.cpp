@@ -18,6 +18,7 @@
 #include "screen/logic/startup.h"
 #include "screen/qt/dialogs.h"
 #include "screen/qt/help_viewer.h"
+#include "screen/qt/records_screen.h"
 #include "screen/qt/table_sheet.h"
 #include "screen/qt/timer_binding.h"
 #include "screen/qt/title_screen.h"
@@ -39,10 +40,8 @@ MFVELKOR::MFVELKOR(GameState& g, QWidget* parent)
       g_(g),
       renderer_(g),
       menuPicture_(makeTitlePicture()),
-      setPointPicture_(renderer_.cueBallImage()),
-      scorePicture_(kClientWidth, kClientHeight, QImage::Format_RGB32) {
+      setPointPicture_(renderer_.cueBallImage()) {
   setObjectName("MFVELKOR");
-  scorePicture_.fill(Qt::black);
   buildControls();
   buildMenus();
   Timer* timers[] = {&g_.Timer1, &g_.Timer2, &g_.timCom, &g_.timDemo, &g_.timTimeCounter, &g_.timBGM};
@@ -125,7 +124,8 @@ void MFVELKOR::buildControls() {
   auto* title = new TitleScreen(*this, client);
   registerWidget(Ctl::picMenu, title);
   for (Ctl c : TitleScreen::controls()) registerWidget(c, title->control(c));
-  auto* score = picture(Ctl::picScore, client, &scorePicture_);
+  auto* score = new RecordsScreen(g_, renderer_.tableSheet(), events(Ctl::picScore), client);
+  registerWidget(Ctl::picScore, score);
   EventLabel* exitScore = label(Ctl::lblExitScore, score);
   exitScore->setAlignment(Qt::AlignCenter);
   exitScore->setCursor(Qt::PointingHandCursor);

@@ -99,7 +99,6 @@ class MFVELKOR : public QMainWindow, public Screen {
   TableRenderer renderer_;
   QImage menuPicture_;
   QImage setPointPicture_;
-  QImage scorePicture_;
   std::array<ControlEvents, kControlCount> events_{};
   std::array<QWidget*, kControlCount> widgets_{};
   std::array<QAction*, kControlCount> actions_{};
