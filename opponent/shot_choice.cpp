@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "controls/language.h"
 #include "engine/table_model.h"
 #include "opponent/obstruction.h"
-#include "screen/logic/language.h"
 
 namespace velkor::shot_choice {
 

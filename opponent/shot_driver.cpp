@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "controls/language.h"
+#include "controls/shot_controls.h"
 #include "engine/table_model.h"
 #include "opponent/obstruction.h"
-#include "screen/logic/language.h"
-#include "screen/logic/shot_controls.h"
 
 namespace velkor {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "controls/coordinates.h"
+#include "controls/language.h"
 #include "engine/table_model.h"
 #include "platform/text.h"
-#include "screen/logic/language.h"
 
 namespace velkor {
 

@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "screen/logic/language.h"
+#include "controls/language.h"
 #include "screen/logic/layout.h"
 #include "screen/qt/app.h"
 

@@ -1,4 +1,4 @@
-// The language of the bilingual texts.
+// The language of the bilingual texts: the menu captions and the messages the rules show.
 #pragma once
 
 #include <array>

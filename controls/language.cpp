@@ -1,4 +1,4 @@
-#include "screen/logic/language.h"
+#include "controls/language.h"
 
 #include <cstdlib>
 #include <string_view>
