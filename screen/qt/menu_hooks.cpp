@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QMouseEvent>
 
-#include "engine/game_modes.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/qt/menu_labels.h"
 #include "screen/qt/title_screen.h"
@@ -82,15 +81,6 @@ TitleScreen* installMenusAndTitle(MFVELKOR& w) {
     w.registerWidget(Ctl::lblExitScore, makeMenuLabel(g, Ctl::lblExitScore, score));
   }
 
-  // The match set-up window comes later; until then it closes at once as with OK, so a
-  // match starts with the names and the number of games the buttons set.
-  w.modalWindow = [&g, other = w.modalWindow](Window k) {
-    if (k == Window::frmChangeVsMode) {
-      acceptVsSetupDefaults(g);
-    } else if (other) {
-      other(k);
-    }
-  };
   return title;
 }
 
