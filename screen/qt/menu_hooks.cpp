@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 
 #include "screen/logic/menu_handlers.h"
-#include "screen/qt/menu_labels.h"
+#include "screen/qt/records_screen.h"
 #include "screen/qt/title_screen.h"
 #include "sound/sound_switches.h"
 
@@ -76,10 +76,7 @@ TitleScreen* installMenusAndTitle(MFVELKOR& w) {
   w.registerWidget(Ctl::picMenu, title);
   for (Ctl c : kTitleControls) w.registerWidget(c, title->control(c));
 
-  w.events(Ctl::picScore).click = [&g] { picScore_Click(g); };
-  if (QWidget* score = w.widget(Ctl::picScore)) {
-    w.registerWidget(Ctl::lblExitScore, makeMenuLabel(g, Ctl::lblExitScore, score));
-  }
+  installRecordsScreen(w);
 
   return title;
 }
