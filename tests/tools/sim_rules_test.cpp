@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
 #include "tools/sim/sim.h"
 
 namespace velkor::sim {
@@ -70,6 +71,27 @@ TEST(SimRules, AMatchToOneEndsWithTheResultWindowAfterTheWinnersMessage) {
                          "window frmChangeVsMode", "message You are Winner!", "window frmVsResult",
                          "run 78", "state 1 0 0 0 0 -1 0", "player 0 \"You\" -1 0",
                          "player 1 \"quib\" 0 0"}));
+}
+
+TEST(SimRules, EnternameAnswersTheNameEntryOfARankedGame) {
+  testing::TempFolder folder;
+  // The default draws make the break drop the 9-ball: a one-turn game enters the table.
+  const std::string game = "inidir " + folder.dir() + "\nloadrecords\n";
+  const std::string play = "mode solo\nshot\nrun\n";
+  Output o = run(game + "entername Ann_Lee\n" + play + "records\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  ASSERT_GE(o.lines.size(), 3u);
+  EXPECT_EQ(o.lines[0], "window frmRecord");
+  EXPECT_EQ(o.lines[1], "window frmInputBox");
+  EXPECT_EQ(o.lines[3].rfind("solo 1 \"Ann Lee ", 0), 0u) << o.lines[3];
+  EXPECT_NE(testing::readBytes(folder.file("VKSCORE.INI")).find("Name01=Ann Lee"),
+            std::string::npos);
+
+  // Without it the box is left empty; the name asked before is not reused.
+  o = run(game + "names Bob Carl\n" + play + "state\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.lines[1], "window frmInputBox");
+  EXPECT_EQ(o.lines[4], "player 0 \"\" 0 0");
 }
 
 TEST(SimRules, SetupAndEnternameRejectBadArguments) {
