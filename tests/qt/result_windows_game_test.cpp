@@ -18,6 +18,7 @@
 #include "engine/timer_handlers.h"
 #include "platform/text.h"
 #include "records/record_tables.h"
+#include "screen/logic/startup.h"
 #include "screen/qt/main_window.h"
 #include "screen/qt/menu_hooks.h"
 #include "screen/qt/result_dialogs.h"
@@ -107,15 +108,14 @@ class GameEndOnWindow : public ::testing::Test {
     for (Timer* t : {&g.Timer1, &g.Timer2, &g.timCom, &g.timDemo, &g.timTimeCounter, &g.timBGM}) {
       clock.attach(*t);
     }
-    initPocketTable(g);
-    window.loadBallSprites();
-    loadSoloRecord(g);
-    loadVsCpuRecord(g);
-    setSoloMode(g);
-    setVsPlayerNames(g);
-    g.vsComputer = true;
-    returnToMenu(g);
-    g.form.setVisible(Ctl::MFVELKOR, true);
+    // Start-up as the program runs it, so the windows centre on a placed main window.
+    StartupEnv env;
+    env.anotherCopyRunning = [] { return false; };
+    EXPECT_TRUE(Form_Load(g, env));
+    window.finishStartup();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == "frmOpening" && w->isVisible()) QTest::mouseClick(w, Qt::LeftButton);
+    }
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     qApp->installEventFilter(&answerer);
   }
