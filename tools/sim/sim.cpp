@@ -117,6 +117,7 @@ const CommandTable& commands() {
     addGeometryCommands(t);
     addRulesCommands(t);
     addRecordsCommands(t);
+    addOpponentCommands(t);
     return t;
   }();
   return table;

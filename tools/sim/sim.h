@@ -101,6 +101,7 @@ void addRackCommands(CommandTable& t);
 void addGeometryCommands(CommandTable& t);
 void addRulesCommands(CommandTable& t);
 void addRecordsCommands(CommandTable& t);
+void addOpponentCommands(CommandTable& t);
 
 const CommandTable& commands();
 
