@@ -6,7 +6,9 @@
 #include <sstream>
 #include <string>
 
+#include "engine/rack.h"
 #include "engine/table_model.h"
+#include "engine/timer_handlers.h"
 #include "platform/text.h"
 #include "records/record_tables.h"
 #include "support/temp_folder.h"
@@ -266,6 +268,37 @@ TEST_F(RankingTest, ExactlyOneRowCarriesTheMarkAfterEverySort) {
       EXPECT_FALSE(isBetterSolo(g.soloRec[i + 1], g.soloRec[i])) << "rows " << i << ", " << i + 1;
     }
   }
+}
+
+TEST_F(RankingTest, MatchThatRaisesTheComputersLevelIsRecordedWithTheRaisedLevel) {
+  bindTimerHandlers(g);
+  initPocketTable(g);
+  g.gameMode = modeVersus;
+  g.vsComputer = true;
+  g.gamesToWin = 1;
+  g.players[0].isBreaker = true;
+  g.quibLevel = 4;
+  g.quibProgress = 1;  // one more lost match raises the level
+  startRack(g);
+  // Player 0's legal shot drops the 9-ball.
+  g.breakPending = false;
+  g.turnCount = 0;
+  g.elapsedSeconds = 321;
+  g.balls[9].onTable = false;
+  g.shotPocketed[0] = 9;
+  g.shotPocketedCount = 1;
+  g.firstHit = g.targetBall = 1;
+  g.Timer1.setEnabled(true);
+  g.Timer1.fire();
+
+  EXPECT_EQ(g.quibLevel, 5);
+  EXPECT_EQ(g.vsRec[1].Level, 5);
+  EXPECT_EQ(g.vsRec[1].YouWon, 1);
+  EXPECT_EQ(g.vsRec[1].Time, 321);
+  EXPECT_EQ(g.vsRec[1].Index, 11);
+  EXPECT_TRUE(g.form[Ctl::picScore].visible);
+  EXPECT_NE(testing::readBytes(folder.file("VKSCORE.INI")).find("LevelOfQuib01= 5"),
+            std::string::npos);
 }
 
 }  // namespace
