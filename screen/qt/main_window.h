@@ -50,7 +50,8 @@ class MFVELKOR : public QMainWindow, public Screen {
   // Shows the opening window; set by the opening window's owner. Without it the main
   // window shows itself once start-up has finished.
   std::function<void()> openingWindow;
-  // Shows a modal window of the game: each window's owner sets its own, once and in any order.
+  // Shows a modal window of the game: each window's owner sets its own, once and in any order
+  // (an empty one passes the window on to modalWindow).
   void setModalWindow(Window w, std::function<void()> show);
   // The windows that no owner has set (windows built later; tests record them here).
   std::function<void(Window)> modalWindow;

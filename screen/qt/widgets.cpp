@@ -72,6 +72,12 @@ EventLabel::EventLabel(ControlEvents& events, QWidget* parent) : QLabel(parent),
   setMouseTracking(true);
 }
 
+EventLabel::EventLabel(QWidget* parent) : QLabel(parent), mouse_(own_) { setMouseTracking(true); }
+
+ClickPicture::ClickPicture(QWidget* parent) : EventLabel(parent) {
+  ownEvents().click = [this] { emit clicked(); };
+}
+
 void EventLabel::mouseReleaseEvent(QMouseEvent* e) {
   mouse_.release(e, rect().contains(e->position().toPoint()));
 }

@@ -73,6 +73,9 @@ class EventLabel : public QLabel {
   Q_OBJECT
  public:
   EventLabel(ControlEvents& events, QWidget* parent);
+  // A label with hooks of its own, for a dialog's control.
+  explicit EventLabel(QWidget* parent);
+  ControlEvents& ownEvents() { return own_; }
 
  protected:
   void mousePressEvent(QMouseEvent* e) override { mouse_.press(e); }
@@ -81,7 +84,17 @@ class EventLabel : public QLabel {
   void mouseDoubleClickEvent(QMouseEvent*) override { mouse_.doubleClick(); }
 
  private:
+  ControlEvents own_;
   MouseForwarder mouse_;
+};
+
+// A dialog's picture button: an EventLabel whose click is a signal.
+class ClickPicture : public EventLabel {
+  Q_OBJECT
+ public:
+  explicit ClickPicture(QWidget* parent = nullptr);
+ signals:
+  void clicked();
 };
 
 class ShapeWidget : public QWidget {

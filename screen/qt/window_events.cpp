@@ -2,13 +2,13 @@
 
 #include <QEvent>
 
-#include "engine/game_modes.h"
 #include "screen/logic/aiming.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/pic_color_click.h"
 #include "screen/logic/shot_controls.h"
 #include "screen/qt/dialogs.h"
 #include "screen/qt/main_window.h"
+#include "screen/qt/result_dialogs.h"
 #include "sound/sound_switches.h"
 
 namespace velkor {
@@ -124,9 +124,7 @@ void wireShotControls(MFVELKOR& w, GameState& g) {
 void wireWindows(MFVELKOR& w, GameState& g) {
   w.openingWindow = [&g] { showOpeningWindow(g); };
   w.setModalWindow(Window::frmVersion, [&g, &w] { runVersionWindow(g, &w); });
-  // The match set-up window comes later; until then it closes at once as with OK, so a
-  // match starts with the names and the number of games the buttons set.
-  w.setModalWindow(Window::frmChangeVsMode, [&g] { acceptVsSetupDefaults(g); });
+  installResultWindows(w);
 }
 
 }  // namespace

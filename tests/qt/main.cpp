@@ -6,15 +6,17 @@
 #include "screen/qt/fonts.h"
 
 namespace {
-// A test that ends the program (closing the main window) calls QCoreApplication::exit, which
-// stops every event loop, modal dialogs' included, until the main loop runs again. Running
-// the main loop for a moment after each test lets the next one start as a fresh program does.
-class MainLoopBetweenTests : public ::testing::EmptyTestEventListener {
+
+// A test that ends the program leaves the application quitting, and every modal window of a
+// later test would then close as soon as it opened. A turn of the application's own loop
+// clears that.
+class ClearQuitAfterEachTest : public ::testing::EmptyTestEventListener {
   void OnTestEnd(const ::testing::TestInfo&) override {
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     QCoreApplication::exec();
   }
 };
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -23,6 +25,6 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   velkor::installFontSubstitutions();
-  ::testing::UnitTest::GetInstance()->listeners().Append(new MainLoopBetweenTests);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new ClearQuitAfterEachTest);
   return RUN_ALL_TESTS();
 }

@@ -22,7 +22,13 @@ class MenuHooksTest : public ::testing::Test {
   MenuHooksTest() {
     g.iniDir = folder.dir();
     window.modalWindow = [this](Window w) { modals.push_back(w); };
+    // The version and set-up windows answer at once: the version window only records that
+    // it was asked for, the set-up window as with OK.
     window.setModalWindow(Window::frmVersion, [this] { modals.push_back(Window::frmVersion); });
+    window.setModalWindow(Window::frmChangeVsMode, [this] {
+      modals.push_back(Window::frmChangeVsMode);
+      acceptVsSetupDefaults(g);
+    });
     bindTimerHandlers(g);
     setSoloMode(g);
     setVsPlayerNames(g);
@@ -85,7 +91,7 @@ TEST_F(MenuHooksTest, OnlyTheLeftButtonClicks) {
   EXPECT_EQ(g.gameMode, modeSolo) << "the Menu label ignores other buttons too";
 }
 
-TEST_F(MenuHooksTest, VsCpuButtonStartsAMatchThroughTheSetUpStandIn) {
+TEST_F(MenuHooksTest, VsCpuButtonStartsAMatchThroughTheSetUpWindow) {
   QTest::mouseClick(widget(Ctl::picVSCPU0), Qt::LeftButton);
   EXPECT_EQ(g.gameMode, modeVersus);
   EXPECT_TRUE(g.vsComputer);
@@ -93,7 +99,7 @@ TEST_F(MenuHooksTest, VsCpuButtonStartsAMatchThroughTheSetUpStandIn) {
   EXPECT_TRUE(g.players[0].isBreaker);
   EXPECT_EQ(g.gamesToWin, 3);
   EXPECT_EQ(g.bgmScene, bgmVSCPU);
-  EXPECT_TRUE(modals.empty()) << "the set-up stand-in answers before other windows";
+  EXPECT_EQ(modals, std::vector<Window>{Window::frmChangeVsMode});
 }
 
 TEST_F(MenuHooksTest, MenuItemsRunTheirHandlers) {

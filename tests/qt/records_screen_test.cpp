@@ -33,6 +33,8 @@ class RecordsScreenOnWindow : public ::testing::Test {
     g.iniDir = folder.dir();
     g.todayOverride = "26/12/10";
     window.modalWindow = [this](Window w) { modals.push_back(w); };
+    // The result and name windows only record that they were asked for.
+    for (Window w : {Window::frmRecord, Window::frmInputBox}) window.setModalWindow(w, nullptr);
     bindTimerHandlers(g);
     initPocketTable(g);
     window.loadBallSprites();

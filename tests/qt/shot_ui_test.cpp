@@ -14,6 +14,7 @@ namespace {
 struct ShotUi : ::testing::Test {
   ShotUi() : window(g) {
     window.modalWindow = [this](Window w) { passedOn.push_back(w); };
+    window.setModalWindow(Window::frmRecord, nullptr);  // passed on, not shown
   }
   GameState g;
   MFVELKOR window;

@@ -69,6 +69,8 @@ struct SoloGameOnWindow : ::testing::Test {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     g.random = &random;
     random.set({0.31, 0.77, 0.52, 0.08, 0.64, 0.45, 0.93, 0.27, 0.59, 0.12, 0.86});
+    // The result and name windows are passed on below, not shown.
+    for (Window w : {Window::frmRecord, Window::frmInputBox}) window.setModalWindow(w, nullptr);
     window.modalWindow = [this](Window w) {
       if (w == Window::frmRecord) won = true;
     };

@@ -2,7 +2,6 @@
 // finished game or match.
 #include <limits>
 #include <ostream>
-#include <regex>
 
 #include "engine/table_model.h"
 #include "platform/text.h"
@@ -13,6 +12,16 @@
 namespace velkor::sim {
 
 namespace {
+
+// "yy/mm/dd": two digits, a slash, two digits, a slash, two digits.
+bool isShortDate(const std::string& d) {
+  if (d.size() != 8) return false;
+  for (std::size_t i = 0; i < d.size(); ++i) {
+    const bool slash = i == 2 || i == 5;
+    if (slash ? d[i] != '/' : (d[i] < '0' || d[i] > '9')) return false;
+  }
+  return true;
+}
 constexpr long kIntegerMin = std::numeric_limits<Integer>::min();
 constexpr long kIntegerMax = std::numeric_limits<Integer>::max();
 
@@ -160,7 +169,7 @@ void addRecordsCommands(CommandTable& t) {
                 [](const Args& a) -> Action {
                   a.expectCount(1, 1);
                   const std::string date = a.word(0);
-                  if (!std::regex_match(date, std::regex(R"(\d\d/\d\d/\d\d)"))) {
+                  if (!isShortDate(date)) {
                     throw ParseError{"date '" + date + "' is not like 26/12/10"};
                   }
                   return [date](Sim& s) { s.g.todayOverride = date; };
