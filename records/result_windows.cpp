@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "controls/coordinates.h"
 #include "platform/text.h"
-#include "screen/logic/layout.h"
 
 namespace velkor {
 

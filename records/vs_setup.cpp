@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "controls/shot_controls.h"
 #include "engine/game_modes.h"
 #include "platform/text.h"
-#include "screen/logic/shot_controls.h"
 
 namespace velkor {
 
