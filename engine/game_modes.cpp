@@ -1,6 +1,7 @@
 #include "engine/game_modes.h"
 
 #include "engine/rack.h"
+#include "opponent/computer_turn.h"
 #include "platform/text.h"
 #include "screen/logic/shot_controls.h"
 
@@ -42,7 +43,7 @@ void startVsGame(GameState& g) {
 
 void returnToMenu(GameState& g) {
   startRack(g);
-  g.timCom.setEnabled(false);
+  switchComputerTurn(g, false);
   g.Timer1.setEnabled(false);
   g.timDemo.setEnabled(true);
   g.form.setVisible(Ctl::picMenu, true);
@@ -62,7 +63,7 @@ void startDemo(GameState& g) {
   g.players[0].gamesWon = 0;
   g.players[1].gamesWon = 0;
   setShotButton(g, "DEMO", 12);
-  g.timCom.setEnabled(true);
+  switchComputerTurn(g, true);
 }
 
 void setVsPlayerNames(GameState& g) {

@@ -7,6 +7,7 @@
 #include "engine/physics_step.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"
+#include "opponent/computer_turn.h"
 #include "opponent/obstruction.h"
 #include "opponent/quib_level.h"
 #include "platform/text.h"
@@ -99,11 +100,11 @@ void prepareNextShot(GameState& g) {
     showShotOwner(g, g.turnCount);
     if (getTurnPlayerIndex(g, g.turnCount) == 1 && g.vsComputer) {
       disableShotControls(g);
-      g.timCom.setEnabled(true);
+      switchComputerTurn(g, true);
     }
   } else if (g.gameMode == modeDemo) {
     disableShotControls(g);
-    g.timCom.setEnabled(true);
+    switchComputerTurn(g, true);
   }
 
   g.screen->showInfomation();
@@ -143,7 +144,7 @@ void finishVersusGame(GameState& g) {
     g.players[1].gamesWon = 0;
     showShotButtonOwner(g, 0);
   } else if (g.players[1].isBreaker && g.vsComputer) {
-    g.timCom.setEnabled(true);
+    switchComputerTurn(g, true);
   }
 }
 

@@ -51,6 +51,7 @@ struct GameState {
   Long elapsedSeconds = 0;
   Integer idleSeconds = 0;
   Single swingPhase = 0;  // break-aim swing; kept from one rack to the next
+  Integer comStep = 0;    // ticks already taken in the computer's turn
 
   // Players and mode.
   std::array<PlayerRecord, 2> players{};

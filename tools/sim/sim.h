@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "state/game_state.h"
+#include "tools/sim/demo_games.h"
 
 namespace velkor::sim {
 
@@ -46,6 +47,8 @@ struct Sim {
   RecordingScreen screen;
   SequenceRandom random;
   std::ostream& out;
+  GameClock gameClock{g};  // the paced timers on simulated time, for 'clock'
+  bool autopilot = false;  // player 0 (or the solo player) plays as the computer does
 };
 
 struct ParseError {
@@ -87,6 +90,7 @@ void addRackCommands(CommandTable& t);
 void addGeometryCommands(CommandTable& t);
 void addRulesCommands(CommandTable& t);
 void addRecordsCommands(CommandTable& t);
+void addTurnCommands(CommandTable& t);
 
 const CommandTable& commands();
 

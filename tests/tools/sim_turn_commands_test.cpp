@@ -1,0 +1,101 @@
+// The scenario driver's commands for the computer's turn: gamestowin, autopilot, clock and
+// strength.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/sim/sim.h"
+
+namespace velkor::sim {
+namespace {
+
+struct Output {
+  int status;
+  std::vector<std::string> lines;
+  std::string err;
+};
+
+Output run(const std::string& script) {
+  std::istringstream in(script);
+  std::ostringstream out, err;
+  Output o;
+  o.status = runScript(in, out, err);
+  std::istringstream text(out.str());
+  for (std::string l; std::getline(text, l);) o.lines.push_back(l);
+  o.err = err.str();
+  return o;
+}
+
+std::vector<std::string> linesStartingWith(const Output& o, const std::string& prefix) {
+  std::vector<std::string> out;
+  for (const std::string& l : o.lines) {
+    if (l.rfind(prefix, 0) == 0) out.push_back(l);
+  }
+  return out;
+}
+
+TEST(SimTurn, ClockRunsTheTitleTimerIntoTheDemonstrationAndItBackToTheMenu) {
+  const Output o = run("mode menu\nclock 30.9\nstate\nclock 0.1\nclock 7200\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  ASSERT_GE(o.lines.size(), 4u);
+  EXPECT_EQ(o.lines[0].rfind("state 3 ", 0), 0u) << "30.9 s on the title menu";
+  EXPECT_EQ(o.lines[3], "mode 2") << "the 31st second starts the demonstration";
+  const std::vector<std::string> modes = linesStartingWith(o, "mode ");
+  ASSERT_GE(modes.size(), 2u);
+  EXPECT_EQ(modes[1], "mode 3") << "the demonstration game ends on the title menu";
+  EXPECT_TRUE(linesStartingWith(o, "message").empty());
+  EXPECT_TRUE(linesStartingWith(o, "window").empty());
+}
+
+TEST(SimTurn, AutopilotPlaysTheSoloPlayersTurnsOnTheClockAndOnlyWhileOn) {
+  const Output off = run("mode solo\nclock 10\nstate\n");
+  ASSERT_EQ(off.status, 0) << off.err;
+  EXPECT_EQ(off.lines.at(0), "state 0 0 0 0 0 -1 0") << "nobody shoots";
+  const Output on = run("mode solo\nautopilot on\nclock 2.15\nstate\nclock 0.05\nstate\n");
+  ASSERT_EQ(on.status, 0) << on.err;
+  EXPECT_EQ(on.lines.at(0), "state 0 0 0 0 0 -1 0") << "the turn is paced like the computer's";
+  EXPECT_EQ(on.lines.at(3), "state 0 0 1 0 0 -1 1") << "pressed 2.2 s in";
+}
+
+TEST(SimTurn, MatchAgainstTheComputerWithTheAutopilotReachesItsResult) {
+  const Output o = run("mode versuscpu\ngamestowin 1\nautopilot on\nclock 7200\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  const std::vector<std::string> windows = linesStartingWith(o, "window frmVsResult");
+  EXPECT_FALSE(windows.empty());
+}
+
+TEST(SimTurn, StrengthPrintsItsTallyAndRepeatsWithTheSameSeed) {
+  const Output a = run("strength 6 3 42\n");
+  const Output b = run("strength 6 3 42\n");
+  ASSERT_EQ(a.status, 0) << a.err;
+  ASSERT_EQ(a.lines.size(), 1u);
+  EXPECT_TRUE(std::regex_match(a.lines[0], std::regex("strength 6 3 pots [0-9]+ fouls [0-9]+ shots [0-9]+")))
+      << a.lines[0];
+  EXPECT_EQ(a.lines, b.lines);
+}
+
+TEST(SimTurn, BadArgumentsAreRejectedBeforeAnythingRuns) {
+  for (const char* script : {"gamestowin 0\n", "gamestowin 16\n", "autopilot maybe\n",
+                             "autopilot\n", "clock -1\n", "clock x\n", "strength 0 1 1\n",
+                             "strength 12 1 1\n", "strength 3 0 1\n", "strength 3 1\n"}) {
+    SCOPED_TRACE(script);
+    const Output o = run(std::string("state\n") + script);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_TRUE(o.lines.empty());
+    EXPECT_EQ(o.err.rfind("line 2: ", 0), 0u) << o.err;
+  }
+}
+
+TEST(SimTurn, GamesToWinSetsTheMatchLength) {
+  const Output o = run("mode versuscpu\ngamestowin 1\nautopilot on\nclock 7200\nstate\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  // Every game of a match to 1 ends its match: each result resets both counts to 0.
+  EXPECT_EQ(linesStartingWith(o, "player 0").at(0).substr(std::string("player 0 \"You\" -1 ").size()), "0");
+  EXPECT_EQ(linesStartingWith(o, "player 1").at(0), "player 1 \"quib\" 0 0");
+}
+
+}  // namespace
+}  // namespace velkor::sim
