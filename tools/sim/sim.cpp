@@ -92,6 +92,7 @@ const CommandTable& commands() {
     addGeometryCommands(t);
     addRulesCommands(t);
     addRecordsCommands(t);
+    addOpponentCommands(t);
     addTurnCommands(t);
     return t;
   }();

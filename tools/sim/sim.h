@@ -90,6 +90,7 @@ void addRackCommands(CommandTable& t);
 void addGeometryCommands(CommandTable& t);
 void addRulesCommands(CommandTable& t);
 void addRecordsCommands(CommandTable& t);
+void addOpponentCommands(CommandTable& t);
 void addTurnCommands(CommandTable& t);
 
 const CommandTable& commands();
