@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # xvfb_walkthrough.sh [BUILD_DIR] [OUT_DIR]: plays the program on a virtual X display and
 # takes screenshots: the opening window, the title screen, a solo game before and after a
-# shot, the version window, the title again after "Menu", the demonstration after 30 idle
-# seconds (WALKTHROUGH_DEMO=0 skips it), and checks that the exit picture ends the program.
+# shot, the version window, the title again after "Menu", a match against the computer with
+# quib taking its turns and its remarks, the demonstration after 30 idle seconds with quib
+# shooting (WALKTHROUGH_DEMO=0 skips it), and checks that the exit picture ends the program.
 # Needs xvfb, xdotool and imagemagick (test tools only).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -83,11 +84,58 @@ hover 500 12
 click 500 12  # "Menu"
 shot 07-back-to-title
 
+# A match against the computer: "You" breaks; whenever "You" is on turn again, a shot into
+# an empty corner of the cloth hands the turn (often ball in hand) to quib. While quib plays,
+# the table and the shot button are locked, so these clicks do nothing. A frame every 0.4 s;
+# the frames in which quib's remark is up are kept as 11-vscpu-remark-N.png.
+hover 283 76
+click 283 76  # the "quib" button
+shot 10-vscpu-rack
+click 272 349  # "Your Shot": the break, along the swinging aim
+frames=$(mktemp -d)
+for i in $(seq -w 1 75); do
+  import -window root "$frames/$i.png"
+  if [ $((10#$i % 5)) = 0 ]; then
+    xdotool key Escape  # closes a foul or result window if one is up
+    sleep 0.2
+    click 40 65      # aim into the cloth's corner
+    click 272 349    # and shoot, when "You" may
+  fi
+  sleep 0.4
+done
+# quib's remark is yellow on black over the left of the status strip, whose own text is
+# green: frames with yellow pixels there show it.
+n=0
+for f in "$frames"/*.png; do
+  yellow=$(convert "$f" -crop "357x25+$((cx + 88))+$cy" +repage \
+    -fx "(r > 0.7 && g > 0.7 && b < 0.4) ? 1 : 0" -format "%[fx:mean]" info:)
+  if awk -v y="$yellow" 'BEGIN { exit !(y > 0.01) }'; then
+    n=$((n + 1))
+    cp "$f" "$out/11-vscpu-remark-$n.png"
+    echo "screenshot $out/11-vscpu-remark-$n.png"
+    [ $n -ge 4 ] && break
+  fi
+done
+rm -rf "$frames"
+[ $n -gt 0 ] || echo "no frame showed quib's remark"
+xdotool key Escape
+sleep 0.3
+shot 12-vscpu-later
+hover 500 12
+click 500 12  # "Menu" (ignored while a shot runs: try again)
+sleep 6
+click 500 12
+shot 13-back-to-title
+
 if [ "${WALKTHROUGH_DEMO:-1}" = 1 ]; then
-  # Left alone on the title for more than 30 s, the demonstration starts; a click on the
-  # table ends it.
-  sleep 32
+  # Left alone on the title for more than 30 s, the demonstration starts: quib breaks with
+  # its remark, then plays both sides. A click on the table ends it.
+  sleep 31.5
   shot 08-demonstration
+  sleep 2.5
+  shot 08-demonstration-shooting
+  sleep 6
+  shot 08-demonstration-later
   click 270 175
   shot 09-after-demonstration-click
 fi

@@ -115,6 +115,10 @@ void MFVELKOR::buildControls() {
 
   EventLabel* quib = label(Ctl::lblQuibsMessage, client);
   quib->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  quib->setAutoFillBackground(true);  // covers the status strip's text while quib speaks
+  QPalette quibGround = quib->palette();
+  quibGround.setColor(QPalette::Window, Qt::black);
+  quib->setPalette(quibGround);
   for (Ctl c : {Ctl::lblMenu2, Ctl::lblMenu1, Ctl::lblMenu0}) {
     EventLabel* l = label(c, client);
     l->setAlignment(Qt::AlignCenter);

@@ -125,9 +125,9 @@ INSTANTIATE_TEST_SUITE_P(ToOneAndToThree, MatchAgainstTheComputer, ::testing::Va
 long soakGames() {
   if (const char* n = std::getenv("VELKOR_DEMO_SOAK_GAMES")) return std::max(1L, std::atol(n));
 #if defined(__SANITIZE_ADDRESS__)
-  return 3;
-#else
   return 20;
+#else
+  return 100;
 #endif
 }
 

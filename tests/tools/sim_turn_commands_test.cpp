@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
 #include "tools/sim/sim.h"
 
 namespace velkor::sim {
@@ -61,7 +62,9 @@ TEST(SimTurn, AutopilotPlaysTheSoloPlayersTurnsOnTheClockAndOnlyWhileOn) {
 }
 
 TEST(SimTurn, MatchAgainstTheComputerWithTheAutopilotReachesItsResult) {
-  const Output o = run("mode versuscpu\ngamestowin 1\nautopilot on\nclock 7200\n");
+  testing::TempFolder folder;  // the end of a match saves the level
+  const Output o =
+      run("inidir " + folder.dir() + "\nmode versuscpu\ngamestowin 1\nautopilot on\nclock 7200\n");
   ASSERT_EQ(o.status, 0) << o.err;
   const std::vector<std::string> windows = linesStartingWith(o, "window frmVsResult");
   EXPECT_FALSE(windows.empty());
@@ -90,7 +93,9 @@ TEST(SimTurn, BadArgumentsAreRejectedBeforeAnythingRuns) {
 }
 
 TEST(SimTurn, GamesToWinSetsTheMatchLength) {
-  const Output o = run("mode versuscpu\ngamestowin 1\nautopilot on\nclock 7200\nstate\n");
+  testing::TempFolder folder;
+  const Output o = run("inidir " + folder.dir() +
+                       "\nmode versuscpu\ngamestowin 1\nautopilot on\nclock 7200\nstate\n");
   ASSERT_EQ(o.status, 0) << o.err;
   // Every game of a match to 1 ends its match: each result resets both counts to 0.
   EXPECT_EQ(linesStartingWith(o, "player 0").at(0).substr(std::string("player 0 \"You\" -1 ").size()), "0");

@@ -52,8 +52,9 @@ DemoTally playDemoRacks(GameState& g, Integer level, long racks, int shotLimit,
     startDemo(g);
     const bool ended = gameClock.clock().runUntil(
         [&] {
+          if (g.gameMode != modeDemo) return true;
           if (check) check(g);
-          return g.gameMode != modeDemo || rackShots > shotLimit;
+          return rackShots > shotLimit;
         },
         kShotTimeLimitMs * (shotLimit + 1));
     if (g.gameMode == modeDemo) {
