@@ -35,19 +35,24 @@ class GameClock {
   VirtualClock clock_;
 };
 
+// Over the racks played to their 9-ball. A rack still going after shotLimit shots is cut off
+// and left out; most such racks repeat one foul from one table for ever (the same ball-in-hand
+// spot, the same choice, the cue ball lost the same way), which `repeating` counts.
 struct DemoTally {
-  long pots = 0;   // balls pocketed on legal shots
+  long pots = 0;  // balls pocketed on legal shots
   long fouls = 0;
   long shots = 0;
   long racks = 0;       // racks played to the 9-ball
   long unfinished = 0;  // racks cut off at the shot limit
+  long repeating = 0;   // of those, the ones whose last half started from one table
 };
 
 // Called before every timer tick of a demonstration.
 using DemoCheck = std::function<void(const GameState&)>;
 
-// Plays `racks` demonstration games at the level, each from startDemo until it returns to the
-// title menu; a rack that takes more than shotLimit shots is ended with a click on the table.
+// Plays demonstration games at the level until `racks` of them have returned to the title
+// menu (at most twice as many tried); a rack that takes more than shotLimit shots is ended with
+// a click on the table.
 // g needs its ports set and its timer handlers bound.
 DemoTally playDemoRacks(GameState& g, Integer level, long racks, int shotLimit,
                         const DemoCheck& check = {});
