@@ -114,7 +114,17 @@ TEST_F(ComputerTurn, WithoutBallInHandTheCueBallStaysAndTheAimJumpsToTheTargetsC
   EXPECT_FALSE(shotControlsEnabled());
   EXPECT_FALSE(ctl(Ctl::picPool).enabled);
 
-  advance(2100);
+  advance(400);
+  EXPECT_EQ(ctl(Ctl::lblQuibsMessage).caption, "Weel....") << "thinking, ticks 2 to 5";
+  advance(100);
+  EXPECT_NE(ctl(Ctl::lblQuibsMessage).caption, "Weel....") << "the choice speaks on the sixth";
+  EXPECT_FALSE(ctl(Ctl::HScroll1).enabled);
+  advance(900);
+  EXPECT_TRUE(ctl(Ctl::lblQuibsMessage).visible);
+  advance(100);
+  EXPECT_FALSE(ctl(Ctl::lblQuibsMessage).visible) << "hidden from the 16th tick";
+  EXPECT_FALSE(g.Timer1.enabled());
+  advance(600);
   EXPECT_TRUE(g.Timer1.enabled()) << "pressed on the 22nd tick";
   EXPECT_FALSE(g.timCom.enabled());
   EXPECT_EQ(g.comStep, 0);
