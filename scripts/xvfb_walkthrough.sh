@@ -19,16 +19,35 @@ Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
 xvfb_pid=$!
 config=$(mktemp -d)
 app_pid=""
+frames=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null || true
   kill "$xvfb_pid" 2> /dev/null || true
   rm -rf "$config"
+  [ -n "$frames" ] && rm -rf "$frames"
 }
 trap cleanup EXIT
 export DISPLAY=$display
 sleep 1
 
 shot() { import -window root "$out/$1.png"; echo "screenshot $out/$1.png"; }
+
+# quib's remark is yellow on black over the left of the status strip, whose own text is
+# green: keeps up to four frames of folder $1 with yellow pixels there as $2-N.png.
+keep_remark_frames() {
+  local n=0 f yellow
+  for f in "$1"/*.png; do
+    yellow=$(convert "$f" -crop "357x25+$((cx + 88))+$cy" +repage \
+      -fx "(r > 0.7 && g > 0.7 && b < 0.4) ? 1 : 0" -format "%[fx:mean]" info:)
+    if awk -v y="$yellow" 'BEGIN { exit !(y > 0.01) }'; then
+      n=$((n + 1))
+      cp "$f" "$out/$2-$n.png"
+      echo "screenshot $out/$2-$n.png"
+      [ $n -ge 4 ] && break
+    fi
+  done
+  [ $n -gt 0 ] || echo "no frame showed quib's remark"
+}
 
 # A fresh settings folder: the run starts with the built-in pictures and writes its own INI.
 (cd "$build" && XDG_CONFIG_HOME="$config" SDL_AUDIODRIVER=dummy LANG=C.UTF-8 exec ./velkor) &
@@ -103,21 +122,8 @@ for i in $(seq -w 1 75); do
   fi
   sleep 0.4
 done
-# quib's remark is yellow on black over the left of the status strip, whose own text is
-# green: frames with yellow pixels there show it.
-n=0
-for f in "$frames"/*.png; do
-  yellow=$(convert "$f" -crop "357x25+$((cx + 88))+$cy" +repage \
-    -fx "(r > 0.7 && g > 0.7 && b < 0.4) ? 1 : 0" -format "%[fx:mean]" info:)
-  if awk -v y="$yellow" 'BEGIN { exit !(y > 0.01) }'; then
-    n=$((n + 1))
-    cp "$f" "$out/11-vscpu-remark-$n.png"
-    echo "screenshot $out/11-vscpu-remark-$n.png"
-    [ $n -ge 4 ] && break
-  fi
-done
+keep_remark_frames "$frames" 11-vscpu-remark
 rm -rf "$frames"
-[ $n -gt 0 ] || echo "no frame showed quib's remark"
 xdotool key Escape
 sleep 0.3
 shot 12-vscpu-later
@@ -129,13 +135,17 @@ shot 13-back-to-title
 
 if [ "${WALKTHROUGH_DEMO:-1}" = 1 ]; then
   # Left alone on the title for more than 30 s, the demonstration starts: quib breaks with
-  # its remark, then plays both sides. A click on the table ends it.
-  sleep 31.5
-  shot 08-demonstration
-  sleep 2.5
+  # its remark, then plays both sides. A frame every 0.4 s from the 24th second; the ones
+  # with a remark are kept. A click on the table ends it.
+  sleep 24
+  frames=$(mktemp -d)
+  for i in $(seq -w 1 45); do
+    import -window root "$frames/$i.png"
+    sleep 0.4
+  done
+  keep_remark_frames "$frames" 08-demonstration-remark
+  rm -rf "$frames"
   shot 08-demonstration-shooting
-  sleep 6
-  shot 08-demonstration-later
   click 270 175
   shot 09-after-demonstration-click
 fi
