@@ -108,7 +108,17 @@ shot 07-back-to-title
 # the table and the shot button are locked, so these clicks do nothing. A frame every 0.4 s;
 # the frames in which quib's remark is up are kept as 11-vscpu-remark-N.png.
 hover 283 76
-click 283 76  # the "quib" button
+click 283 76  # the "quib" button: the match set-up window (untitled "Velkor") opens
+setup=$(xdotool search --onlyvisible --name "^Velkor$" | head -1 || true)
+if [ -n "$setup" ]; then
+  shot 10-vscpu-setup
+  eval "$(xdotool getwindowgeometry --shell "$setup")"
+  # OK (picOK at 58, 152, 66 x 34 of its 201 x 187 inner area) keeps "You", "quib" and 3 wins.
+  xdotool mousemove $((X + 91)) $((Y + HEIGHT - 187 + 169))
+  sleep 0.3
+  xdotool click 1
+  sleep 1
+fi
 shot 10-vscpu-rack
 click 272 349  # "Your Shot": the break, along the swinging aim
 frames=$(mktemp -d)
