@@ -3,6 +3,7 @@
 #include "engine/rack.h"
 #include "engine/shot_rules.h"
 #include "screen/logic/menu_handlers.h"
+#include "sound/music_timer.h"
 
 namespace velkor {
 
@@ -11,6 +12,7 @@ void bindTimerHandlers(GameState& g) {
   g.Timer2.setHandler([&g] { Timer2_Timer(g); });
   g.timTimeCounter.setHandler([&g] { timTimeCounter_Timer(g); });
   g.timDemo.setHandler([&g] { timDemo_Timer(g); });
+  g.timBGM.setHandler([&g] { timBGM_Timer(g); });
 }
 
 }  // namespace velkor

@@ -11,7 +11,9 @@
 #include "screen/qt/fonts.h"
 #include "screen/qt/main_window.h"
 #include "screen/qt/menu_hooks.h"
+#include "screen/qt/sdl_audio.h"
 #include "screen/qt/shot_ui.h"
+#include "sound/effect_sounds.h"
 
 namespace velkor {
 
@@ -46,6 +48,10 @@ int runVelkor(QApplication& app) {
   app.setApplicationName("VELKOR");
   installFontSubstitutions();
   GameState g;
+  SdlAudio audio(QCoreApplication::applicationDirPath().toStdString());
+  EffectSounds effects(g);
+  g.audio = &audio;
+  g.sound = &effects;
   MFVELKOR window(g);
   installShotUi(window);
   installMenusAndTitle(window);

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "engine/timer_handlers.h"
+#include "sound/init_bgm_table.h"
 
 namespace velkor::sim {
 
@@ -20,8 +21,15 @@ void RecordingScreen::showModal(Window w) {
   if (onModal) onModal(w);
 }
 
-Sim::Sim(std::ostream& o) : screen(o), out(o) {
+void RecordingAudio::mciSendString(const std::string& command) { out_ << "mci " << command << "\n"; }
+
+Sim::Sim(std::ostream& o) : audio(o), screen(o), out(o) {
   g.sound = &sound;
+  g.audio = &audio;
+  // The track table as start-up leaves it, but no scene until a command sets one.
+  initBgmTable(g);
+  g.bgmScene = bgmOff;
+  g.bgmPrevScene = bgmOff;
   g.screen = &screen;
   g.random = &random;
   // A hand-built scenario starts as a fresh shot, so its first contact is recorded.
@@ -92,6 +100,7 @@ const CommandTable& commands() {
     addGeometryCommands(t);
     addRulesCommands(t);
     addRecordsCommands(t);
+    addSoundCommands(t);
     return t;
   }();
   return table;
