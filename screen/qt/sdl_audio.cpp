@@ -13,6 +13,9 @@ constexpr int kEffectChannel = 0;
 }  // namespace
 
 SdlAudio::SdlAudio(std::string folder) : folder_(std::move(folder)) {
+  // SDL would otherwise catch SIGINT and SIGTERM for an event loop this program never reads,
+  // and the game could no longer be ended by a signal.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
   // Debian's build reads the soundfont only from here, and only before the device opens.
   Mix_SetSoundFonts(kSoundFont);
