@@ -11,6 +11,7 @@
 #include "screen/qt/fonts.h"
 #include "screen/qt/main_window.h"
 #include "screen/qt/menu_hooks.h"
+#include "screen/qt/result_dialogs.h"
 #include "screen/qt/sdl_audio.h"
 #include "screen/qt/shot_ui.h"
 #include "sound/effect_sounds.h"
@@ -55,6 +56,7 @@ int runVelkor(QApplication& app) {
   MFVELKOR window(g);
   installShotUi(window);
   installMenusAndTitle(window);
+  installResultWindows(window);
   bindTimerHandlers(g);
 
   InstanceGuard guard(instanceLockPath(g));
