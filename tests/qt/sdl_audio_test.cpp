@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -37,7 +38,19 @@ class SdlAudioOnDisk : public ::testing::Test {
     }
     return loud;
   }
-  static void wait(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+  // Waits until the driver has written the given stretch of audio beyond what it has
+  // written so far (44.1 kHz, 16-bit stereo), however slowly a busy machine lets it run.
+  void waitForAudio(double seconds) const {
+    const auto want = fileSize() + static_cast<std::uintmax_t>(seconds * 44100 * 4);
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (fileSize() < want && std::chrono::steady_clock::now() < limit)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  std::uintmax_t fileSize() const {
+    std::error_code ec;
+    const auto n = std::filesystem::file_size(output(), ec);
+    return ec ? 0 : n;
+  }
 
   testing::TempFolder dir_;
 };
@@ -47,7 +60,7 @@ TEST_F(SdlAudioOnDisk, AnEffectSoundComesOut) {
     SdlAudio audio(VELKOR_ASSET_DIR);
     ASSERT_TRUE(audio.deviceOpen());
     audio.sndPlaySound("vmax.wav", 0x01);
-    wait(400);
+    waitForAudio(0.4);
   }
   EXPECT_GT(loudSamples(), 200);
 }
@@ -59,7 +72,7 @@ TEST_F(SdlAudioOnDisk, AMusicTrackComesOutAndIsLoadedOnceForItsRestarts) {
     audio.mciSendString("open menu.mid");
     audio.mciSendString("play menu.mid");
     EXPECT_TRUE(audio.musicPlaying());
-    wait(1200);
+    waitForAudio(1.2);
     audio.mciSendString("close menu.mid");
     EXPECT_FALSE(audio.musicPlaying());
     // The timer's restart: close every track, open and play the same one again.
