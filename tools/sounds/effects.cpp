@@ -150,13 +150,15 @@ Bytes pocketDrop() {
     addMode(s, at, 720, amp * 0.45, 0.012);
   }
   // The roll: low noise that swells and fades with a slow wobble.
+  // Two low-pass stages, so no hiss rides on the rumble.
   const double a = std::exp(-kTwoPi * 220 / kSampleRate);
-  double y = 0;
+  double y1 = 0, y = 0;
   for (std::size_t i = 0; i < s.size(); ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
-    y = (1 - a) * n.next() + a * y;
+    y1 = (1 - a) * n.next() + a * y1;
+    y = (1 - a) * y1 + a * y;
     const double swell = t < 0.08 ? 0 : std::min(1.0, (t - 0.08) / 0.1) * std::exp(-(t - 0.08) / 0.22);
-    s[i] += 0.9 * swell * (0.75 + 0.25 * std::sin(kTwoPi * 9 * t)) * y;
+    s[i] += 3.0 * swell * (0.75 + 0.25 * std::sin(kTwoPi * 9 * t)) * y;
   }
   finish(s, 0.5);
   return wavFile(s);
