@@ -30,7 +30,10 @@ std::uint32_t be(const Bytes& b, std::size_t at, int n) {
   for (int i = 0; i < n; ++i) v = v << 8 | b.at(at + static_cast<std::size_t>(i));
   return v;
 }
-std::string tag(const Bytes& b, std::size_t at) { return std::string(b.begin() + static_cast<long>(at), b.begin() + static_cast<long>(at) + 4); }
+std::string tag(const Bytes& b, std::size_t at) {
+  const auto from = b.begin() + static_cast<long>(at);
+  return std::string(from, from + 4);
+}
 
 class WavFile : public ::testing::TestWithParam<const char*> {};
 

@@ -118,7 +118,8 @@ class Humanise {
   explicit Humanise(std::uint32_t seed) : state_(seed) {}
   int vel(int base, int spread) {
     state_ = state_ * 1103515245u + 12345u;
-    const int r = static_cast<int>((state_ >> 16) % static_cast<std::uint32_t>(2 * spread + 1)) - spread;
+    const auto range = static_cast<std::uint32_t>(2 * spread + 1);
+    const int r = static_cast<int>((state_ >> 16) % range) - spread;
     return std::clamp(base + r, 1, 127);
   }
 
@@ -155,7 +156,9 @@ void swing(std::vector<Note>& notes, double amount) {
   }
 }
 
-void add(std::vector<Note>& to, const std::vector<Note>& more) { to.insert(to.end(), more.begin(), more.end()); }
+void add(std::vector<Note>& to, const std::vector<Note>& more) {
+  to.insert(to.end(), more.begin(), more.end());
+}
 
 // ---- General MIDI drum keys --------------------------------------------------------------
 constexpr int kKick = 36, kSideStick = 37, kSnare = 38, kClosedHat = 42, kPedalHat = 44,
@@ -507,6 +510,10 @@ Bytes meta(int type, const Bytes& body) {
 
 Bytes text(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
+Bytes programChange(std::uint8_t channel, int program) {
+  return {static_cast<std::uint8_t>(0xc0 | channel), static_cast<std::uint8_t>(program)};
+}
+
 Bytes track(std::vector<Event> events, long endTick) {
   std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
     return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;
@@ -551,11 +558,12 @@ Bytes midiFile(const Song& song) {
       return Bytes{static_cast<std::uint8_t>(0xb0 | ch), static_cast<std::uint8_t>(n),
                    static_cast<std::uint8_t>(v)};
     };
+    // The synthesiser's amplitude follows the square of the channel volume.
+    const double loudness = std::sqrt(song.level);
     std::vector<Event> ev = {{0, 0, meta(0x03, text(p.name))},
                              {0, 1, cc(0, 0)},
-                             {0, 2, {static_cast<std::uint8_t>(0xc0 | ch), static_cast<std::uint8_t>(p.program)}},
-                             // The channel volume acts on the square root of the amplitude.
-                             {0, 3, cc(7, static_cast<int>(std::lround(p.volume * std::sqrt(song.level))))},
+                             {0, 2, programChange(ch, p.program)},
+                             {0, 3, cc(7, static_cast<int>(std::lround(p.volume * loudness)))},
                              {0, 4, cc(10, p.pan)},
                              {0, 5, cc(91, p.reverb)},
                              {0, 6, cc(93, 0)}};
