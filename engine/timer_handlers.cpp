@@ -4,6 +4,7 @@
 #include "engine/shot_rules.h"
 #include "opponent/computer_turn.h"
 #include "screen/logic/menu_handlers.h"
+#include "sound/music_timer.h"
 
 namespace velkor {
 
@@ -13,6 +14,7 @@ void bindTimerHandlers(GameState& g) {
   g.timCom.setHandler([&g] { timCom_Timer(g); });
   g.timTimeCounter.setHandler([&g] { timTimeCounter_Timer(g); });
   g.timDemo.setHandler([&g] { timDemo_Timer(g); });
+  g.timBGM.setHandler([&g] { timBGM_Timer(g); });
 }
 
 }  // namespace velkor

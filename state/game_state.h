@@ -76,6 +76,7 @@ struct GameState {
   std::array<TrackRecord, 11> trackTable{};
   Integer bgmScene = bgmOff;
   Integer bgmPrevScene = bgmOff;
+  Integer bgmTicks = 0;  // music timer ticks since the current track started
 
   // Main-window fields.
   Single scaleX = 0.2f;
@@ -102,6 +103,7 @@ struct GameState {
   // Ports; never null.
   Screen* screen = &nullScreen();
   Sound* sound = &nullSound();
+  Audio* audio = &nullAudio();
   Random* random = nullptr;  // points at ownRandom unless a test or tool injects one
 
  private:

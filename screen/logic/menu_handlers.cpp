@@ -10,6 +10,7 @@
 #include "screen/logic/game_menu.h"
 #include "screen/logic/layout.h"
 #include "screen/logic/shot_controls.h"
+#include "screen/logic/startup.h"
 #include "sound/music_scene.h"
 
 namespace velkor {
@@ -62,7 +63,8 @@ void mnuStart_click(GameState& g) {
 
 void mnuRetry_Click(GameState& g) { takeBackShot(g); }
 
-void mnuExit_Click(GameState& g) { g.screen->endProgram(); }
+// Both exits go through the unload handler, so the music devices are closed.
+void mnuExit_Click(GameState& g) { Form_Unload(g); }
 
 void mnuChangeMode_Click(GameState& g) {
   if (g.gameMode == modeSolo) {
@@ -152,7 +154,7 @@ void picVSCPU_Click(GameState& g, Integer) { startMatchFromTitle(g, true, bgmVSC
 
 void picVSPlay_Click(GameState& g, Integer) { startMatchFromTitle(g, false, bgmVSPlay); }
 
-void picExit_Click(GameState& g, Integer) { g.screen->endProgram(); }
+void picExit_Click(GameState& g, Integer) { Form_Unload(g); }
 
 void picRecord_Click(GameState& g, Integer) {
   // Opened from the title screen, no row is marked as the new entry.

@@ -12,7 +12,9 @@
 #include "screen/qt/main_window.h"
 #include "screen/qt/menu_hooks.h"
 #include "screen/qt/result_dialogs.h"
+#include "screen/qt/sdl_audio.h"
 #include "screen/qt/shot_ui.h"
+#include "sound/effect_sounds.h"
 
 namespace velkor {
 
@@ -47,6 +49,10 @@ int runVelkor(QApplication& app) {
   app.setApplicationName("VELKOR");
   installFontSubstitutions();
   GameState g;
+  SdlAudio audio(QCoreApplication::applicationDirPath().toStdString());
+  EffectSounds effects(g);
+  g.audio = &audio;
+  g.sound = &effects;
   MFVELKOR window(g);
   installShotUi(window);
   installMenusAndTitle(window);
