@@ -1,5 +1,6 @@
 // Commands of the computer's turn: the match length, the autopilot for player 0, the game's
 // clock with every paced timer, and the measurement of the computer's strength.
+#include <iostream>
 #include <cmath>
 #include <ostream>
 
@@ -79,7 +80,7 @@ void addTurnCommands(CommandTable& t) {
       "with the random draws seeded by SEED; prints 'strength L RACKS pots P fouls F shots S' "
       "(legal pots, fouls, shots over all racks); a rack still going after 1000 shots (an "
       "endless repetition of one foul) is cut off, left out and replaced, and a line "
-      "'strength unfinished N' says how many were",
+      "'strength unfinished N' on standard error says how many were",
       [](const Args& a) -> Action {
         a.expectCount(3, 3);
         const auto level = static_cast<Integer>(a.integer(0, 1, 11));
@@ -93,7 +94,7 @@ void addTurnCommands(CommandTable& t) {
           const DemoTally tally = playDemoRacks(g, level, racks, kStrengthShotLimit);
           s.out << "strength " << level << " " << racks << " pots " << tally.pots << " fouls "
                 << tally.fouls << " shots " << tally.shots << "\n";
-          if (tally.unfinished > 0) s.out << "strength unfinished " << tally.unfinished << "\n";
+          if (tally.unfinished > 0) std::cerr << "strength unfinished " << tally.unfinished << "\n";
         };
       }};
 }
