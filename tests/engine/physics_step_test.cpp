@@ -378,14 +378,33 @@ TEST_F(Tick, BallRunningAlongASideCushionDoesNotHangTheTick) {
   }
 }
 
+// Balls re-spotted on the spot line touch. A ball running straight down past its touching
+// neighbour's side heads a hair towards it (the cosine of the heading is not 0), so the pair
+// meets at time 0 again after each contact. That must not use up the tick's passes: another
+// ball reaching a cushion in the same tick is still turned back.
+TEST_F(Tick, ABallGrazingATouchingBallDoesNotHangTheTickOrLetAnotherPastACushion) {
+  placeBall(f.g, 6, 2200, 600, 830, getDirection(0, 0, 0, -1));
+  placeBall(f.g, 9, 2300, 600);
+  ASSERT_GT(ball(6).vx, 0);
+  placeBall(f.g, 3, 1594, 84, 1223, -1.005f);
+  stepBalls(f.g);
+  EXPECT_GE(ball(3).y, kCushionBottomY);
+  EXPECT_GT(ball(3).vy, 0) << "turned back by the bottom cushion";
+  EXPECT_LE(f.screen.pumps, 5);
+  EXPECT_LT(ball(6).y, 600) << "ball 6 ran on";
+}
+
 TEST_F(Tick, EndsAfterItsPassLimitEvenWhenEventsKeepComing) {
-  // A handler run by the event pump that keeps pushing two balls into each other.
+  // A handler run by the event pump that keeps pushing ball 1 into ball 2 or 3 in turn (the
+  // same pair met again at once would be passed over).
   struct PushingScreen : testing::FakeScreen {
     GameState* g = nullptr;
     void pumpEvents() override {
       FakeScreen::pumpEvents();
+      const int partner = 2 + pumps % 2;
       placeBall(*g, 1, 1000, 600, 500, 0);
-      placeBall(*g, 2, 1090, 600);
+      placeBall(*g, partner, 1090, 600);
+      placeBall(*g, 5 - partner, 1500, 900);
     }
   } pushing;
   pushing.g = &f.g;
