@@ -92,6 +92,7 @@ const CommandTable& commands() {
     addGeometryCommands(t);
     addRulesCommands(t);
     addRecordsCommands(t);
+    addSoakCommands(t);
     return t;
   }();
   return table;

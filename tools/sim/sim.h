@@ -87,6 +87,7 @@ void addRackCommands(CommandTable& t);
 void addGeometryCommands(CommandTable& t);
 void addRulesCommands(CommandTable& t);
 void addRecordsCommands(CommandTable& t);
+void addSoakCommands(CommandTable& t);
 
 const CommandTable& commands();
 
