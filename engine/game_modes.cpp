@@ -2,6 +2,7 @@
 
 #include "engine/rack.h"
 #include "platform/text.h"
+#include "records/vs_setup.h"
 #include "screen/logic/shot_controls.h"
 
 namespace velkor {
@@ -78,22 +79,13 @@ void setVsCpuPlayerNames(GameState& g) {
 }
 
 void acceptVsSetupDefaults(GameState& g) {
-  g.gameMode = modeVersus;
-  // The name boxes open on the trimmed names, and OK stores what they hold.
-  setPlayerName(g, 0, trimBlanks(g.players[0].name));
-  setPlayerName(g, 1, trimBlanks(g.players[1].name));
-  g.players[0].isBreaker = true;
-  g.players[1].isBreaker = false;
-  g.players[0].gamesWon = 0;
-  g.players[1].gamesWon = 0;
-  g.form.setCaption(Ctl::mnuChangeMode, "対戦→独り撞き(&S)");
-  setShotButton(g, shotOwnerCaption(trimBlanks(g.players[0].name)), 12);
+  VsSetupWindow w = frmChangeVsMode_Form_Load(g, ScreenMetrics{});
+  frmChangeVsMode_picOK_Click(g, w);
 }
 
 void cancelVsSetup(GameState& g) {
-  g.vsComputer = false;
-  setSoloMode(g);
-  g.gameMode = modeMenu;
+  VsSetupWindow w = frmChangeVsMode_Form_Load(g, ScreenMetrics{});
+  frmChangeVsMode_picCancel_Click(g, w);
 }
 
 }  // namespace velkor

@@ -17,8 +17,8 @@ void setVsCpuPlayerNames(GameState& g);
 // Stores a name at the players' fixed width of 12 characters.
 void setPlayerName(GameState& g, int player, std::string_view name);
 
-// The two ways the match set-up window closes, with the names it was opened with.
-// OK: a versus match with player 0 breaking and no games won yet.
+// The match set-up window opened and closed at once, for runs without a screen.
+// OK: a versus match with the names and games it opened with, player 0 breaking.
 void acceptVsSetupDefaults(GameState& g);
 // Cancel: solo captions, no computer, and the title menu once startVsGame resumes.
 void cancelVsSetup(GameState& g);

@@ -105,7 +105,8 @@ Form::Form() {
   at(Ctl::lblHelp).foreColor = rgb(128, 0, 128);
   box(Ctl::lblCopyright1, 0, 336, 537, 17);
   at(Ctl::lblCopyright1).caption = "VELKOR Ver.3.02  -  click here for help";
-  box(Ctl::lblExitScore, 472, 347, 57, 25);
+  // Top right of the records screen, above its first row: no text of either table lies there.
+  box(Ctl::lblExitScore, 472, 0, 57, 25);
   for (Ctl c : {Ctl::lblMenu0, Ctl::lblMenu1, Ctl::lblMenu2, Ctl::lblExitScore}) {
     at(c).fontSize = 12;
     at(c).fontBold = true;

@@ -93,6 +93,8 @@ struct GameState {
 
   // Folder of the INI files for this run; empty: the user's config folder (getWinDir).
   std::string iniDir;
+  // The date new records take as today's ("yy/mm/dd"); empty: the system clock's local date.
+  std::string todayOverride;
 
   // Controls and timers of the main window.
   Form form;

@@ -10,6 +10,7 @@
 #include "screen/qt/fonts.h"
 #include "screen/qt/main_window.h"
 #include "screen/qt/menu_hooks.h"
+#include "screen/qt/result_dialogs.h"
 #include "screen/qt/shot_ui.h"
 
 namespace velkor {
@@ -53,6 +54,7 @@ int runVelkor(QApplication& app) {
   MFVELKOR window(g);
   installShotUi(window);
   installMenusAndTitle(window);
+  installResultWindows(window);
   bindTimerHandlers(g);
 
   InstanceGuard guard(instanceLockPath(g));

@@ -3,9 +3,8 @@
 #include <QEvent>
 #include <QMouseEvent>
 
-#include "engine/game_modes.h"
 #include "screen/logic/menu_handlers.h"
-#include "screen/qt/menu_labels.h"
+#include "screen/qt/records_screen.h"
 #include "screen/qt/title_screen.h"
 #include "sound/sound_switches.h"
 
@@ -77,20 +76,8 @@ TitleScreen* installMenusAndTitle(MFVELKOR& w) {
   w.registerWidget(Ctl::picMenu, title);
   for (Ctl c : kTitleControls) w.registerWidget(c, title->control(c));
 
-  w.events(Ctl::picScore).click = [&g] { picScore_Click(g); };
-  if (QWidget* score = w.widget(Ctl::picScore)) {
-    w.registerWidget(Ctl::lblExitScore, makeMenuLabel(g, Ctl::lblExitScore, score));
-  }
+  installRecordsScreen(w);
 
-  // The match set-up window comes later; until then it closes at once as with OK, so a
-  // match starts with the names and the number of games the buttons set.
-  w.modalWindow = [&g, other = w.modalWindow](Window k) {
-    if (k == Window::frmChangeVsMode) {
-      acceptVsSetupDefaults(g);
-    } else if (other) {
-      other(k);
-    }
-  };
   return title;
 }
 

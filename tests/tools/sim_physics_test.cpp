@@ -102,7 +102,7 @@ TEST(SimPhysics, BadLineExitsWithItsNumberAndRunsNothing) {
 TEST(SimPhysics, HelpListsThePhysicsCommands) {
   const SimRun r = runSim("", "--help");
   ASSERT_EQ(r.status, 0);
-  for (const char* usage : {"move N T", "step [K]", "scene rack|shot|scatter|random [SEED]"}) {
+  for (const char* usage : {"move N T", "step [K]", "scene rack|shot|scatter|random|broken|still [SEED]"}) {
     EXPECT_NE(r.out.find(usage), std::string::npos) << usage;
   }
 }

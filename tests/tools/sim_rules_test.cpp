@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
 #include "tools/sim/sim.h"
 
 namespace velkor::sim {
@@ -36,6 +37,71 @@ TEST(SimRules, MatchAgainstTheComputerShowsTheSetUpAndItsDefaults) {
                          "player 0 \"You\" -1 0",
                          "player 1 \"quib\" 0 0",
                      }));
+}
+
+TEST(SimRules, SetupAnswersTheNextSetUpWindow) {
+  struct Case {
+    const char* script;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"setup Ann_Lee Bartholomew-the-Great 5 ok\nmode versus\nstate\n",
+       {"window frmChangeVsMode", "state 1 0 0 0 0 -1 0", "player 0 \"Ann Lee\" -1 0",
+        "player 1 \"Bartholomew-\" 0 0"}},
+      // The computer's box cannot be edited.
+      {"setup Ann Bob 1 ok\nmode versuscpu\nstate\n",
+       {"window frmChangeVsMode", "state 1 0 0 0 0 -1 0", "player 0 \"Ann\" -1 0",
+        "player 1 \"quib\" 0 0"}},
+      {"setup Ann Bob 5 cancel\nmode versus\nstate\n",
+       {"window frmChangeVsMode", "state 3 0 0 0 0 -1 0", "player 0 \"Player1\" 0 0",
+        "player 1 \"Player2\" 0 0"}},
+  };
+  for (const Case& c : cases) {
+    const Output o = run(c.script);
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.lines, c.lines) << c.script;
+  }
+}
+
+TEST(SimRules, AMatchToOneEndsWithTheResultWindowAfterTheWinnersMessage) {
+  // The default draws make the break drop the 9-ball.
+  const Output o = run("setup You quib 1 ok\nmode versuscpu\nshot\nrun\nstate\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.lines, (std::vector<std::string>{
+                         "window frmChangeVsMode", "message You are Winner!", "window frmVsResult",
+                         "run 78", "state 1 0 0 0 0 -1 0", "player 0 \"You\" -1 0",
+                         "player 1 \"quib\" 0 0"}));
+}
+
+TEST(SimRules, EnternameAnswersTheNameEntryOfARankedGame) {
+  testing::TempFolder folder;
+  // The default draws make the break drop the 9-ball: a one-turn game enters the table.
+  const std::string game = "inidir " + folder.dir() + "\nloadrecords\n";
+  const std::string play = "mode solo\nshot\nrun\n";
+  Output o = run(game + "entername Ann_Lee\n" + play + "records\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  ASSERT_GE(o.lines.size(), 3u);
+  EXPECT_EQ(o.lines[0], "window frmRecord");
+  EXPECT_EQ(o.lines[1], "window frmInputBox");
+  EXPECT_EQ(o.lines[3].rfind("solo 1 \"Ann Lee ", 0), 0u) << o.lines[3];
+  EXPECT_NE(testing::readBytes(folder.file("VKSCORE.INI")).find("Name01=Ann Lee"),
+            std::string::npos);
+
+  // Without it the box is left empty; the name asked before is not reused.
+  o = run(game + "names Bob Carl\n" + play + "state\n");
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.lines[1], "window frmInputBox");
+  EXPECT_EQ(o.lines[4], "player 0 \"\" 0 0");
+}
+
+TEST(SimRules, SetupAndEnternameRejectBadArguments) {
+  for (const char* script : {"setup Ann Bob 16 ok\n", "setup Ann Bob 0 ok\n",
+                             "setup Ann Bob 3 maybe\n", "setup Ann Bob 3\n", "entername\n",
+                             "entername Ann Lee\n"}) {
+    const Output o = run(script);
+    EXPECT_EQ(o.status, 2) << script;
+    EXPECT_TRUE(o.lines.empty()) << script;
+  }
 }
 
 TEST(SimRules, NamesAreStoredAtTheirFixedWidth) {

@@ -16,7 +16,8 @@ namespace {
 
 constexpr int kRunLimit = 10000;
 
-// A match set up in the sim takes the set-up window's defaults, as an OK at once would.
+// A match as the title screen's buttons start it; the set-up window takes the queued
+// answer of a setup command, or OK at once.
 void startMatch(Sim& s, bool againstComputer) {
   if (againstComputer) {
     setVsCpuPlayerNames(s.g);
@@ -24,11 +25,15 @@ void startMatch(Sim& s, bool againstComputer) {
     setVsPlayerNames(s.g);
   }
   s.g.vsComputer = againstComputer;
-  s.screen.onModal = [&s](Window w) {
-    if (w == Window::frmChangeVsMode) acceptVsSetupDefaults(s.g);
-  };
   startVsGame(s.g);
-  s.screen.onModal = nullptr;
+}
+
+// A typed text: '_' stands for a blank.
+std::string typedText(std::string w) {
+  for (char& c : w) {
+    if (c == '_') c = ' ';
+  }
+  return w;
 }
 
 void printState(Sim& s) {
@@ -48,7 +53,8 @@ void printState(Sim& s) {
 void addRulesCommands(CommandTable& t) {
   t["mode"] = {"mode solo|versus|versuscpu|demo|menu",
                "switches the game mode: solo starts a new rack; versus and versuscpu set the "
-               "default names and accept the match set-up at once; demo starts the "
+               "default names and show the match set-up window, answered by the last setup "
+               "command or else with OK at once; demo starts the "
                "demonstration; menu returns to the title menu",
                [](const Args& a) -> Action {
                  a.expectCount(1, 1);
@@ -78,6 +84,25 @@ void addRulesCommands(CommandTable& t) {
                     setPlayerName(s.g, 0, n0);
                     setPlayerName(s.g, 1, n1);
                   };
+                }};
+  t["entername"] = {"entername NAME",
+                    "the next name entry window receives NAME ('_' for a blank) and closes with "
+                    "OK; without it the window closes with an empty box",
+                    [](const Args& a) -> Action {
+                      a.expectCount(1, 1);
+                      std::string name = typedText(a.word(0));
+                      return [name](Sim& s) { s.nextName = name; };
+                    }};
+  t["setup"] = {"setup NAME0 NAME1 WINS ok|cancel",
+                "the next match set-up window runs its load, gets NAME0 and NAME1 typed into "
+                "its boxes ('_' for a blank, 12 characters at most; a disabled box keeps its "
+                "name) and its scroll bar set to WINS (1..15), and closes with OK or Cancel",
+                [](const Args& a) -> Action {
+                  a.expectCount(4, 4);
+                  SetupAnswer answer{typedText(a.word(0)), typedText(a.word(1)),
+                                     static_cast<Integer>(a.integer(2, 1, 15)),
+                                     a.choice(3, {"ok", "cancel"}) == "ok"};
+                  return [answer](Sim& s) { s.nextSetup = answer; };
                 }};
   t["shot"] = {"shot", "presses the shot button with the current aim, power and spin",
                [](const Args& a) -> Action {

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "engine/physics_step.h"
+#include "tools/sim/break_scene.h"
 #include "engine/rack.h"
 #include "engine/game_modes.h"
 #include "engine/table_model.h"
@@ -161,6 +162,43 @@ ScriptedGame playScriptedSoloGame(GameState& g, ScriptedShooter& shooter, int sh
     }
   }
   return game;
+}
+
+}  // namespace velkor::sim
+
+namespace velkor::sim {
+
+void aimAtLowestBall(GameState& g) {
+  const Integer t = getLowestBall(g);
+  if (t < 1 || t > 9) return;
+  const BallRecord& b = g.balls[static_cast<std::size_t>(t)];
+  g.aimPoint = {b.x, b.y};
+}
+
+void brokenRackScene(GameState& g, std::uint64_t seed) {
+  Random* const own = g.random;
+  std::uint64_t clock = seed * 0x9E3779B97F4A7C15ull;
+  ClockRandom random([&clock] { return clock += 104729; });
+  g.random = &random;
+  initPocketTable(g);
+  startRack(g);
+  SceneRandom r(seed);
+  const long swing = static_cast<long>(r.uniform(0, 400));
+  for (long i = 0; i < swing; ++i) Timer2_Timer(g);
+  saveShotSnapshot(g);
+  initShotState(g);
+  launchShot(g);
+  playBreakToContact(g);
+  stepUntilRest(g, 4000);
+  g.Timer2.setEnabled(false);
+  g.random = own;
+  resetShotRecord(g);
+  aimAtLowestBall(g);
+}
+
+void restingScatterScene(GameState& g, std::uint64_t seed) {
+  scatteredScene(g, seed, 0);
+  aimAtLowestBall(g);
 }
 
 }  // namespace velkor::sim

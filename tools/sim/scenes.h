@@ -50,6 +50,18 @@ void randomShotScene(GameState& g, std::uint64_t seed, Single maxSpeed = 6720);
 // Steps until every ball rests; the number of ticks taken, or -1 after maxTicks.
 int stepUntilRest(GameState& g, int maxTicks);
 
+// The computer's turn as it reaches the shot choice: the aim point on the centre of the lowest
+// ball on the table.
+void aimAtLowestBall(GameState& g);
+
+// The rack broken at full power along the aim that the swing of a given seed gives, the
+// scripted break drawing from a generator of that seed, played to rest; nothing re-spotted.
+// Aimed at the lowest ball. g.random is left as it was.
+void brokenRackScene(GameState& g, std::uint64_t seed);
+
+// Ten balls at random places at rest, aimed at the lowest ball: a table for the computer.
+void restingScatterScene(GameState& g, std::uint64_t seed);
+
 // A simple solo player for soak tests and benchmarks: before the break it lets the aim
 // swing a random number of steps; every shot keeps the aim the rules set (full on the
 // lowest ball) and takes a random power.

@@ -8,6 +8,9 @@
 #include <sstream>
 
 #include "engine/timer_handlers.h"
+#include "platform/text.h"
+#include "records/result_windows.h"
+#include "records/vs_setup.h"
 
 namespace velkor::sim {
 
@@ -27,6 +30,28 @@ Sim::Sim(std::ostream& o) : screen(o), out(o) {
   // A hand-built scenario starts as a fresh shot, so its first contact is recorded.
   g.firstHitPending = true;
   bindTimerHandlers(g);
+  screen.onModal = [this](Window w) { answerWindow(w); };
+}
+
+void Sim::answerWindow(Window w) {
+  if (w == Window::frmChangeVsMode) {
+    VsSetupWindow setup = frmChangeVsMode_Form_Load(g, ScreenMetrics{});
+    if (nextSetup) {
+      // A name box takes at most 12 characters; a disabled box keeps its name.
+      setup.names[0] = leftChars(nextSetup->name0, kPlayerNameMaxLength);
+      if (setup.name1Enabled) setup.names[1] = leftChars(nextSetup->name1, kPlayerNameMaxLength);
+      frmChangeVsMode_VScroll1_Change(g, setup, nextSetup->wins);
+    }
+    if (!nextSetup || nextSetup->ok) {
+      frmChangeVsMode_picOK_Click(g, setup);
+    } else {
+      frmChangeVsMode_picCancel_Click(g, setup);
+    }
+    nextSetup.reset();
+  } else if (w == Window::frmInputBox) {
+    frmInputBox_Form_Unload(g, nextName.value_or(""));
+    nextName.reset();
+  }
 }
 
 void Args::expectCount(std::size_t lo, std::size_t hi) const {
@@ -92,6 +117,7 @@ const CommandTable& commands() {
     addGeometryCommands(t);
     addRulesCommands(t);
     addRecordsCommands(t);
+    addOpponentCommands(t);
     addSoakCommands(t);
     return t;
   }();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <iosfwd>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,9 +40,22 @@ class RecordingScreen : public Screen {
   std::ostream& out_;
 };
 
+// How the next match set-up window is answered.
+struct SetupAnswer {
+  std::string name0;
+  std::string name1;
+  Integer wins = 3;
+  bool ok = true;
+};
+
 struct Sim {
   explicit Sim(std::ostream& out);
+  // Answers a modal window as its user would: the set-up window with the queued answer or
+  // OK at once, the name entry with the queued name or an empty box.
+  void answerWindow(Window w);
   GameState g;
+  std::optional<SetupAnswer> nextSetup;
+  std::optional<std::string> nextName;
   RecordingSound sound;
   RecordingScreen screen;
   SequenceRandom random;
@@ -87,6 +101,7 @@ void addRackCommands(CommandTable& t);
 void addGeometryCommands(CommandTable& t);
 void addRulesCommands(CommandTable& t);
 void addRecordsCommands(CommandTable& t);
+void addOpponentCommands(CommandTable& t);
 void addSoakCommands(CommandTable& t);
 
 const CommandTable& commands();

@@ -1,0 +1,361 @@
+#include "screen/qt/result_dialogs.h"
+
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+#include <cmath>
+
+#include "screen/qt/main_window.h"
+#include "screen/qt/table_renderer.h"
+
+namespace velkor {
+
+namespace {
+
+QColor colour(std::uint32_t c) { return QColor((c >> 16) & 0xff, (c >> 8) & 0xff, c & 0xff); }
+
+int toPx(Single twips, Single twipsPerPixel) {
+  return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+QFont arial(Single points) {
+  QFont f("Arial");
+  f.setPixelSize(pointsToPixels(points));
+  return f;
+}
+
+void placeWindow(QDialog& d, const WindowPlace& place, const ScreenMetrics& m, int clientWidth,
+                 int clientHeight) {
+  d.setFixedSize(clientWidth, clientHeight);
+  d.move(toPx(place.left, m.twipsPerPixelX), toPx(place.top, m.twipsPerPixelY));
+}
+
+void blackFace(QDialog& d) {
+  QPalette pal = d.palette();
+  pal.setColor(QPalette::Window, Qt::black);
+  d.setPalette(pal);
+  d.setAutoFillBackground(true);
+}
+
+void place(QWidget* w, const PixelBox& b) { w->setGeometry(b.left, b.top, b.width, b.height); }
+
+// A label or box with text in a colour on a background (none: the window shows through).
+void paint(QWidget* w, std::uint32_t text, std::optional<std::uint32_t> background) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::WindowText, colour(text));
+  pal.setColor(QPalette::Text, colour(text));
+  if (background) {
+    pal.setColor(QPalette::Window, colour(*background));
+    pal.setColor(QPalette::Base, colour(*background));
+    w->setAutoFillBackground(true);
+  }
+  w->setPalette(pal);
+}
+
+// A picture button: a rounded face with its caption.
+QImage makeButtonPicture(int width, int height, const QString& caption, QColor top,
+                         QColor bottom) {
+  QImage img(width, height, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient face(0, 0, 0, height);
+  face.setColorAt(0, top);
+  face.setColorAt(1, bottom);
+  p.setPen(QPen(bottom.darker(200), 1.5));
+  p.setBrush(face);
+  p.drawRoundedRect(QRectF(1, 1, width - 2, height - 2), 12, 12);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 255, 255, 70));
+  p.drawRoundedRect(QRectF(6, 3, width - 12, height / 3.0), 5, 5);
+  QFont f("Arial");
+  f.setPixelSize(16);
+  f.setBold(true);
+  p.setFont(f);
+  p.setPen(bottom.darker(250));
+  p.drawText(QRectF(1, 1, width, height), Qt::AlignCenter, caption);
+  p.setPen(Qt::white);
+  p.drawText(QRectF(0, 0, width, height), Qt::AlignCenter, caption);
+  return img;
+}
+
+ClickPicture* pictureButton(QWidget* parent, const char* name, const QString& caption,
+                            const PixelBox& box, bool cancel = false) {
+  auto* b = new ClickPicture(parent);
+  b->setObjectName(name);
+  b->setPixmap(QPixmap::fromImage(
+      cancel ? makeButtonPicture(box.width, box.height, caption, QColor(220, 140, 140), QColor(120, 20, 30))
+             : makeButtonPicture(box.width, box.height, caption, QColor(120, 200, 120), QColor(20, 110, 40))));
+  b->setCursor(Qt::PointingHandCursor);
+  place(b, box);
+  return b;
+}
+
+}  // namespace
+
+RecordDialog::RecordDialog(const GameState& g, const QImage& sprites, QWidget* parent)
+    : QDialog(parent), g_(g), sprites_(sprites.convertToFormat(QImage::Format_RGB32)) {
+  setObjectName("frmRecord");
+  setWindowTitle("Your Record");
+  setModal(true);
+  const ScreenMetrics m = currentScreenMetrics();
+  placeWindow(*this, frmRecord_Form_Load(m), m, kRecordClientWidth, kRecordClientHeight);
+  picOK_ = pictureButton(this, "picOK", "OK",
+                         {kRecordOkLeft, kRecordOkTop, kRecordOkWidth, kRecordOkHeight});
+  connect(picOK_, &ClickPicture::clicked, this, &QDialog::accept);
+}
+
+void RecordDialog::paintEvent(QPaintEvent*) {
+  // Cleared and printed again in full, so a window that was covered shows all of it.
+  content_ = QImage(size(), QImage::Format_RGB32);
+  content_.fill(colour(kResultBlack));
+  QPainter p(&content_);
+  const RecordDrawing d = drawRecord(g_, [](Single points) {
+    const QFontMetrics fm(arial(points));
+    return FontMeasure{fm.height(), fm.averageCharWidth()};
+  });
+  p.setPen(colour(kResultGreen));
+  for (const PrintedText& t : d.texts) {
+    p.setFont(arial(t.fontSize));
+    p.drawText(QRect(t.x, t.y, width() - t.x, height() - t.y), Qt::AlignLeft | Qt::AlignTop,
+               QString::fromStdString(t.text));
+  }
+  const QRect mask(200, 0, 20, 20);
+  for (const BallSprite& b : d.balls) {
+    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    p.drawImage(QPoint(b.x, b.y), sprites_, mask);
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.drawImage(QPoint(b.x, b.y), sprites_, QRect(20 * b.ball, 0, 20, 20));
+  }
+  p.end();
+  QPainter(this).drawImage(0, 0, content_);
+}
+
+InputBoxDialog::InputBoxDialog(GameState& g, QWidget* parent)
+    : QDialog(parent), g_(g), lblMsg_(new QLabel(this)), txtName_(new QLineEdit(this)) {
+  setObjectName("frmInputBox");
+  setWindowTitle("Velkor");
+  setModal(true);
+  blackFace(*this);
+  const ScreenMetrics m = currentScreenMetrics();
+  const InputBoxWindow w = frmInputBox_Form_Load(g_, m);
+  placeWindow(*this, w.place, m, kInputBoxClientWidth, kInputBoxClientHeight);
+
+  lblMsg_->setObjectName("lblMsg");
+  lblMsg_->setText(QString::fromStdString(w.headline));
+  QFont headline = arial(kInputBoxHeadlineFontSize);
+  headline.setBold(true);
+  lblMsg_->setFont(headline);
+  paint(lblMsg_, kResultMagenta, std::nullopt);
+  lblMsg_->setAlignment(Qt::AlignCenter);
+  place(lblMsg_, kInputBoxLblMsg);
+
+  auto* label1 = new QLabel("Please input your name.", this);
+  label1->setObjectName("Label1");
+  label1->setFont(arial(kInputBoxLabelFontSize));
+  paint(label1, kResultGreen, std::nullopt);
+  place(label1, kInputBoxLabel1);
+
+  txtName_->setObjectName("txtName");
+  txtName_->setFont(arial(kInputBoxFontSize));
+  txtName_->setMaxLength(kInputBoxMaxLength);
+  paint(txtName_, kResultGreen, kResultDarkGrey);
+  place(txtName_, kInputBoxTxtName);
+  connect(txtName_, &QLineEdit::returnPressed, this, &QDialog::accept);
+
+  picOK_ = pictureButton(this, "picOK", "OK",
+                         {w.okLeft, kInputBoxOkTop, kInputBoxOkWidth, kInputBoxOkHeight});
+  connect(picOK_, &ClickPicture::clicked, this, &QDialog::accept);
+}
+
+void InputBoxDialog::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  txtName_->setFocus();
+}
+
+void InputBoxDialog::paintEvent(QPaintEvent* e) {
+  QDialog::paintEvent(e);
+  if (!txtName_->hasFocus()) txtName_->setFocus();
+}
+
+void InputBoxDialog::done(int r) {
+  // OK, Enter, Escape and the close box all end here.
+  frmInputBox_Form_Unload(g_, txtName_->text().toStdString());
+  QDialog::done(r);
+}
+
+VsSetupDialog::VsSetupDialog(GameState& g, QWidget* parent)
+    : QDialog(parent),
+      g_(g),
+      lblXwins_(new QLabel(this)),
+      vScroll1_(new QScrollBar(Qt::Vertical, this)) {
+  setObjectName("frmChangeVsMode");
+  setWindowTitle("Velkor");
+  setModal(true);
+  blackFace(*this);
+  const ScreenMetrics m = currentScreenMetrics();
+  w_ = frmChangeVsMode_Form_Load(g_, m);
+  placeWindow(*this, w_.place, m, kVsSetupClientWidth, kVsSetupClientHeight);
+
+  for (int i = 0; i < 2; ++i) {
+    auto* box = new QLineEdit(this);
+    txtPlayerName_[static_cast<std::size_t>(i)] = box;
+    box->setObjectName(QString("txtPlayerName%1").arg(i));
+    box->setFont(arial(kVsSetupFontSize));
+    box->setMaxLength(kPlayerNameMaxLength);
+    box->setFrame(false);
+    paint(box, kResultGreen, kResultDarkGrey);
+    place(box, kTxtPlayerName[static_cast<std::size_t>(i)]);
+    box->setText(QString::fromStdString(w_.names[static_cast<std::size_t>(i)]));
+    box->installEventFilter(this);
+  }
+  txtPlayerName_[1]->setEnabled(w_.name1Enabled);
+  if (!w_.name1Enabled) {
+    // A disabled box keeps the window's colours rather than the style's grey.
+    QPalette pal = txtPlayerName_[1]->palette();
+    pal.setColor(QPalette::Disabled, QPalette::Text, colour(kResultGreen));
+    pal.setColor(QPalette::Disabled, QPalette::Base, colour(kResultDarkGrey));
+    txtPlayerName_[1]->setPalette(pal);
+  }
+
+  auto* label1 = new QLabel("VS", this);
+  label1->setObjectName("Label1");
+  label1->setFont(arial(kVsSetupFontSize));
+  paint(label1, kResultMagenta, std::nullopt);
+  label1->setAlignment(Qt::AlignCenter);
+  place(label1, kVsLabel1);
+
+  lblXwins_->setObjectName("lblXwins");
+  lblXwins_->setFont(arial(kVsSetupFontSize));
+  paint(lblXwins_, kResultGreen, kResultDarkGrey);
+  place(lblXwins_, kLblXwins);
+  lblXwins_->setText(QString::fromStdString(w_.winsText));
+
+  vScroll1_->setObjectName("VScroll1");
+  vScroll1_->setRange(scrollPlaceOfGames(kGamesToWinTop), scrollPlaceOfGames(kGamesToWinBottom));
+  vScroll1_->setSingleStep(kGamesToWinStep);
+  vScroll1_->setPageStep(kGamesToWinStep);
+  vScroll1_->setValue(scrollPlaceOfGames(w_.scrollValue));
+  place(vScroll1_, kVScroll1);
+  connect(vScroll1_, &QScrollBar::valueChanged, this, [this](int place) {
+    frmChangeVsMode_VScroll1_Change(g_, w_, gamesAtScrollPlace(place));
+    lblXwins_->setText(QString::fromStdString(w_.winsText));
+  });
+
+  picOK_ = pictureButton(this, "picOK", "OK", kVsSetupOk);
+  picCancel_ = pictureButton(this, "picCancel", "Cancel", kVsSetupCancel, true);
+  connect(picOK_, &ClickPicture::clicked, this, [this] { picOK_Click(); });
+  connect(picCancel_, &ClickPicture::clicked, this, &QDialog::reject);
+}
+
+void VsSetupDialog::picOK_Click() {
+  for (std::size_t i = 0; i < 2; ++i) w_.names[i] = txtPlayerName_[i]->text().toStdString();
+  frmChangeVsMode_picOK_Click(g_, w_);
+  accept();
+}
+
+void VsSetupDialog::done(int r) {
+  // Cancel, Escape and the close box: the match is given up.
+  if (w_.open) frmChangeVsMode_picCancel_Click(g_, w_);
+  QDialog::done(r);
+}
+
+void VsSetupDialog::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  txtPlayerName_[0]->setFocus();
+}
+
+bool VsSetupDialog::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::FocusIn) {
+    if (auto* box = qobject_cast<QLineEdit*>(o)) {
+      // After the click that gave the focus, so typing replaces the whole name.
+      QMetaObject::invokeMethod(box, [box] { box->setSelection(0, kPlayerNameMaxLength); },
+                                Qt::QueuedConnection);
+    }
+  }
+  return QDialog::eventFilter(o, e);
+}
+
+VsResultDialog::VsResultDialog(const GameState& g, QWidget* parent)
+    : QDialog(parent), lblWinner_(new QLabel(this)) {
+  setObjectName("frmVsResult");
+  setWindowTitle("Velkor");
+  setModal(true);
+  blackFace(*this);
+  const ScreenMetrics m = currentScreenMetrics();
+  const VsResultWindow w = frmVsResult_Form_Load(g, m);
+  placeWindow(*this, w.place, m, kVsResultClientWidth, kVsResultClientHeight);
+
+  lblWinner_->setObjectName("lblWinner");
+  lblWinner_->setFont(arial(kVsWinnerFontSize));
+  lblWinner_->setAlignment(Qt::AlignCenter);
+  lblWinner_->setWordWrap(true);
+  lblWinner_->setText(QString::fromStdString(w.winner));
+  paint(lblWinner_, w.winnerColor, std::nullopt);
+  place(lblWinner_, kVsLblWinner);
+
+  for (std::size_t i = 0; i < 2; ++i) {
+    auto* name = new QLabel(QString::fromStdString(w.names[i]), this);
+    name->setObjectName(QString("lblPlayerName%1").arg(i));
+    auto* wins = new QLabel(QString::fromStdString(w.wins[i]), this);
+    wins->setObjectName(QString("lblWins%1").arg(i));
+    for (QLabel* l : {name, wins}) {
+      l->setFont(arial(kVsScoreFontSize));
+      paint(l, w.colors[i], kResultDarkGrey);
+    }
+    place(name, kVsLblPlayerName[i]);
+    place(wins, kVsLblWins[i]);
+    lblPlayerName_[i] = name;
+    lblWins_[i] = wins;
+  }
+
+  picOK_ = pictureButton(this, "picOK", "OK", kVsResultOk);
+  connect(picOK_, &ClickPicture::clicked, this, &QDialog::accept);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void VsResultDialog::keyPressEvent(QKeyEvent* e) {
+  // A key that types a character (Enter and Escape among them); Shift alone types nothing.
+  const int k = e->key();
+  if (!e->text().isEmpty() || k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}
+
+void installResultWindows(MFVELKOR& window) {
+  GameState& g = window.game();
+  window.modalWindow = [&g, &window, other = window.modalWindow](Window k) {
+    switch (k) {
+      case Window::frmRecord: {
+        RecordDialog d(g, window.renderer().ballSprites(), &window);
+        d.exec();
+        break;
+      }
+      case Window::frmInputBox: {
+        InputBoxDialog d(g, &window);
+        d.exec();
+        break;
+      }
+      case Window::frmVsResult: {
+        VsResultDialog d(g, &window);
+        d.exec();
+        break;
+      }
+      case Window::frmChangeVsMode: {
+        VsSetupDialog d(g, &window);
+        d.exec();
+        break;
+      }
+      default:
+        if (other) other(k);
+    }
+  };
+}
+
+}  // namespace velkor

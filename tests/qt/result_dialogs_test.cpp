@@ -1,0 +1,347 @@
+// The four windows on the screen: what they paint and show, and how each way of closing them
+// leaves the game.
+#include "screen/qt/result_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QTimer>
+
+#include "engine/game_modes.h"
+#include "screen/qt/main_window.h"
+#include "screen/qt/table_renderer.h"
+
+namespace velkor {
+namespace {
+
+QColor textColour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+const QColor kGreen(0, 255, 0);
+const QColor kMagenta(255, 0, 255);
+
+// The rightmost green pixel in rows y0..y1 of an image.
+int rightmostGreen(const QImage& img, int y0, int y1) {
+  int right = -1;
+  for (int y = y0; y < y1 && y < img.height(); ++y) {
+    for (int x = 0; x < img.width(); ++x) {
+      const QRgb p = img.pixel(x, y);
+      if (qGreen(p) > 128 && qRed(p) < 100 && qBlue(p) < 100) right = std::max(right, x);
+    }
+  }
+  return right;
+}
+
+struct RecordDialogTest : ::testing::Test {
+  RecordDialogTest() : renderer(g) {
+    renderer.loadBallSprites();
+    g.shotCount = 7;
+    g.turnCount = 3;
+  }
+  GameState g;
+  TableRenderer renderer;
+};
+
+TEST_F(RecordDialogTest, PrintsTheFiguresInGreenAndTheMinutesUncut) {
+  int timeRight[2] = {};
+  const Long seconds[2] = {3725, 6005};
+  const auto measure = [](Single points) {
+    QFont f("Arial");
+    f.setPixelSize(pointsToPixels(points));
+    const QFontMetrics fm(f);
+    return FontMeasure{fm.height(), fm.averageCharWidth()};
+  };
+  for (int i = 0; i < 2; ++i) {
+    g.elapsedSeconds = seconds[i];
+    RecordDialog d(g, renderer.ballSprites());
+    EXPECT_EQ(d.windowTitle(), "Your Record");
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    d.repaint();
+    const RecordDrawing drawing = drawRecord(g, measure);
+    const PrintedText& time = drawing.texts.at(12);  // the value of the Time line
+    ASSERT_EQ(time.text, i == 0 ? "62:05" : "100:05");
+    timeRight[i] = rightmostGreen(d.content(), time.y + 4, time.y + 20);
+    EXPECT_GT(timeRight[i], time.x);
+    d.close();
+  }
+  // "100:05" is one digit wider than "62:05".
+  EXPECT_GT(timeRight[1] - timeRight[0], 6);
+}
+
+TEST_F(RecordDialogTest, DrawsThePocketedBallsAsMaskedSpritesAndRepaintsInFull) {
+  for (int k : {1, 4, 9}) g.balls[static_cast<std::size_t>(k)].onTable = false;
+  RecordDialog d(g, renderer.ballSprites());
+  d.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+  d.repaint();
+  const QImage first = d.content();
+  const QImage sprites = renderer.ballSprites().convertToFormat(QImage::Format_RGB32);
+  const RecordDrawing drawing = drawRecord(g, [](Single points) {
+    QFont f("Arial");
+    f.setPixelSize(pointsToPixels(points));
+    const QFontMetrics fm(f);
+    return FontMeasure{fm.height(), fm.averageCharWidth()};
+  });
+  ASSERT_EQ(drawing.balls.size(), 3u);
+  for (const BallSprite& b : drawing.balls) {
+    // On black, AND with the mask then XOR with the sprite leaves the sprite where the
+    // mask is black.
+    const QRgb mask = sprites.pixel(200 + 10, 10);
+    ASSERT_EQ(qRed(mask) | qGreen(mask) | qBlue(mask), 0);
+    EXPECT_EQ(first.pixel(b.x + 10, b.y + 10), sprites.pixel(20 * b.ball + 10, 10)) << b.ball;
+  }
+  // Covered and uncovered: everything is drawn again.
+  d.hide();
+  d.show();
+  d.repaint();
+  EXPECT_EQ(d.content(), first);
+  QTest::mouseClick(d.picOK(), Qt::LeftButton);
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+}
+
+struct InputBoxTest : ::testing::Test {
+  GameState g;
+};
+
+TEST_F(InputBoxTest, BreakAndRunIsPerfectAndEnterStoresTheTypedName) {
+  g.turnCount = 1;
+  InputBoxDialog d(g);
+  EXPECT_EQ(d.windowTitle(), "Velkor");
+  EXPECT_EQ(d.lblMsg()->text(), "Perfect Game !");
+  d.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+  EXPECT_EQ(QApplication::focusWidget(), d.txtName());
+  EXPECT_TRUE(d.txtName()->text().isEmpty());
+  QTest::keyClicks(d.txtName(), "Ann");
+  QTest::keyClick(d.txtName(), Qt::Key_Return);
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(g.players[0].name, "Ann         ");
+}
+
+TEST_F(InputBoxTest, EveryWayOfClosingStoresTheName) {
+  g.turnCount = 4;
+  struct Way {
+    const char* name;
+    std::function<void(InputBoxDialog&)> close;
+  };
+  const Way ways[] = {
+      {"close box", [](InputBoxDialog& d) { d.close(); }},
+      {"Escape", [](InputBoxDialog& d) { QTest::keyClick(d.txtName(), Qt::Key_Escape); }},
+      {"OK", [](InputBoxDialog& d) { QTest::mouseClick(d.picOK(), Qt::LeftButton); }},
+  };
+  for (const Way& w : ways) {
+    g.players[0].name = "old";
+    InputBoxDialog d(g);
+    EXPECT_EQ(d.lblMsg()->text(), "Good Game !");
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    QTest::keyClicks(d.txtName(), "Bartholomew the Great");
+    w.close(d);
+    EXPECT_FALSE(d.isVisible()) << w.name;
+    EXPECT_EQ(g.players[0].name, "Bartholomew ") << w.name;
+  }
+}
+
+struct VsSetupTest : ::testing::Test {
+  VsSetupTest() {
+    setVsPlayerNames(g);
+    g.gameMode = modeVersus;
+  }
+  // One click on the bar's upper or lower arrow.
+  static void clickArrow(QScrollBar* bar, bool up) {
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.subControls = QStyle::SC_All;
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    const QRect r = bar->style()->subControlRect(
+        QStyle::CC_ScrollBar, &opt, up ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine,
+        bar);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, r.center());
+  }
+  GameState g;
+};
+
+TEST_F(VsSetupTest, TheArrowsStepByTwoBetweenOneAndFifteen) {
+  VsSetupDialog d(g);
+  d.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+  EXPECT_EQ(d.lblXwins()->text(), "3Wins Match");
+  clickArrow(d.vScroll1(), true);
+  EXPECT_EQ(g.gamesToWin, 5);
+  EXPECT_EQ(d.lblXwins()->text(), "5Wins Match");
+  for (int i = 0; i < 3; ++i) clickArrow(d.vScroll1(), false);
+  EXPECT_EQ(g.gamesToWin, 1);
+  EXPECT_EQ(d.lblXwins()->text(), "1 Win Match");
+  clickArrow(d.vScroll1(), false);
+  EXPECT_EQ(g.gamesToWin, 1);
+  for (int i = 0; i < 9; ++i) clickArrow(d.vScroll1(), true);
+  EXPECT_EQ(g.gamesToWin, 15);
+}
+
+TEST_F(VsSetupTest, AMatchToOneOpensOnOneWin) {
+  g.gamesToWin = 1;
+  VsSetupDialog d(g);
+  EXPECT_EQ(d.lblXwins()->text(), "1 Win Match");
+  EXPECT_EQ(d.vScroll1()->value(), d.vScroll1()->maximum());  // the bottom end
+}
+
+TEST_F(VsSetupTest, TheComputersNameCannotBeEditedAPlayersCan) {
+  VsSetupDialog two(g);
+  EXPECT_EQ(two.txtPlayerName(1)->text(), "Player2");
+  EXPECT_TRUE(two.txtPlayerName(1)->isEnabled());
+  setVsCpuPlayerNames(g);
+  VsSetupDialog cpu(g);
+  EXPECT_EQ(cpu.txtPlayerName(1)->text(), "quib");
+  EXPECT_FALSE(cpu.txtPlayerName(1)->isEnabled());
+  EXPECT_EQ(cpu.txtPlayerName(0)->maxLength(), 12);
+}
+
+TEST_F(VsSetupTest, OkStoresTheTypedNames) {
+  VsSetupDialog d(g);
+  d.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+  EXPECT_EQ(QApplication::focusWidget(), d.txtPlayerName(0));
+  d.txtPlayerName(0)->selectAll();
+  QTest::keyClicks(d.txtPlayerName(0), "Ann");
+  QTest::mouseClick(d.picOK(), Qt::LeftButton);
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+  EXPECT_EQ(g.gameMode, modeVersus);
+  EXPECT_EQ(g.players[0].name, "Ann         ");
+  EXPECT_EQ(g.players[1].name, "Player2     ");
+  EXPECT_EQ(g.form[Ctl::cmdShot].caption, "Ann's Shot");
+}
+
+TEST_F(VsSetupTest, CancelEscapeAndTheCloseBoxGiveUpTheMatchAndKeepTheNames) {
+  struct Way {
+    const char* name;
+    std::function<void(VsSetupDialog&)> close;
+  };
+  const Way ways[] = {
+      {"Cancel", [](VsSetupDialog& d) { QTest::mouseClick(d.picCancel(), Qt::LeftButton); }},
+      {"close box", [](VsSetupDialog& d) { d.close(); }},
+      {"Escape", [](VsSetupDialog& d) { QTest::keyClick(d.txtPlayerName(0), Qt::Key_Escape); }},
+  };
+  for (const Way& w : ways) {
+    g.gameMode = modeVersus;
+    g.vsComputer = true;
+    g.players[1].isBreaker = true;
+    g.players[0].gamesWon = 2;
+    VsSetupDialog d(g);
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    d.txtPlayerName(0)->setText("Edited");
+    w.close(d);
+    EXPECT_FALSE(d.isVisible()) << w.name;
+    EXPECT_EQ(g.gameMode, modeMenu) << w.name;
+    EXPECT_FALSE(g.vsComputer) << w.name;
+    EXPECT_EQ(g.players[0].name, "Player1     ") << w.name;
+    EXPECT_EQ(g.form[Ctl::cmdShot].caption, "SHOT!") << w.name;
+    EXPECT_EQ(g.players[0].gamesWon, 2) << w.name << ": a cancelled set-up starts nothing";
+  }
+}
+
+struct VsResultTest : ::testing::Test {
+  VsResultTest() {
+    setPlayerName(g, 0, "You");
+    setPlayerName(g, 1, "quib");
+    g.gamesToWin = 3;
+    g.balls[9].onTable = false;
+  }
+  GameState g;
+};
+
+TEST_F(VsResultTest, AGameWonShowsTheWinnerInGreen) {
+  g.players[1].isBreaker = true;
+  g.players[1].gamesWon = 1;
+  VsResultDialog d(g);
+  EXPECT_EQ(d.windowTitle(), "Velkor");
+  EXPECT_EQ(d.lblWinner()->text(), "quib got this game.");
+  EXPECT_EQ(textColour(d.lblWinner()), kGreen);
+  EXPECT_EQ(d.lblPlayerName(0)->text(), "You         ");
+  EXPECT_EQ(d.lblWins(0)->text(), " 0");
+  EXPECT_EQ(d.lblWins(1)->text(), " 1");
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(textColour(d.lblPlayerName(i)), kGreen);
+    EXPECT_EQ(textColour(d.lblWins(i)), kGreen);
+  }
+  EXPECT_EQ(d.lblPlayerName(0)->font().family(), "Arial");
+}
+
+TEST_F(VsResultTest, TheDecidingGameShowsTheWinnerInMagenta) {
+  g.players[0].isBreaker = true;
+  g.players[0].gamesWon = 3;
+  g.players[1].gamesWon = 2;
+  VsResultDialog d(g);
+  EXPECT_EQ(d.lblWinner()->text(), "You defeated quib");
+  EXPECT_EQ(textColour(d.lblWinner()), kMagenta);
+  EXPECT_EQ(textColour(d.lblPlayerName(0)), kMagenta);
+  EXPECT_EQ(textColour(d.lblWins(0)), kMagenta);
+  EXPECT_EQ(textColour(d.lblPlayerName(1)), kGreen);
+  EXPECT_EQ(textColour(d.lblWins(1)), kGreen);
+}
+
+TEST_F(VsResultTest, AnyKeyOrOkClosesIt) {
+  for (int key : {int(Qt::Key_A), int(Qt::Key_Space), int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+    VsResultDialog d(g);
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    QTest::keyClick(&d, static_cast<Qt::Key>(key));
+    EXPECT_FALSE(d.isVisible()) << key;
+    EXPECT_EQ(d.result(), QDialog::Accepted) << key;
+  }
+  VsResultDialog d(g);
+  d.show();
+  QTest::mouseClick(d.picOK(), Qt::LeftButton);
+  EXPECT_FALSE(d.isVisible());
+}
+
+TEST(ResultWindows, TheMainWindowShowsEachWindowModallyAndPassesOthersOn) {
+  GameState g;
+  MFVELKOR window(g);
+  std::vector<Window> passedOn;
+  window.modalWindow = [&](Window w) { passedOn.push_back(w); };
+  installResultWindows(window);
+  const struct {
+    Window w;
+    const char* name;
+  } shown[] = {{Window::frmRecord, "frmRecord"},
+               {Window::frmInputBox, "frmInputBox"},
+               {Window::frmVsResult, "frmVsResult"},
+               {Window::frmChangeVsMode, "frmChangeVsMode"}};
+  for (const auto& s : shown) {
+    QString seen;
+    bool modal = false;
+    // Polled, since the window is up only once the nested event loop runs.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* d = qobject_cast<QDialog*>(top);
+        if (d && d->isVisible() && d->objectName() == s.name) {
+          seen = d->objectName();
+          modal = d->isModal();
+          d->reject();
+        }
+      }
+    });
+    poll.start(5);
+    window.showModal(s.w);
+    poll.stop();
+    EXPECT_EQ(seen, s.name);
+    EXPECT_TRUE(modal) << s.name;
+  }
+  window.showModal(Window::frmVersion);
+  EXPECT_EQ(passedOn, std::vector<Window>{Window::frmVersion});
+}
+
+}  // namespace
+}  // namespace velkor
