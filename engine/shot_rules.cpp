@@ -1,6 +1,7 @@
 #include "engine/shot_rules.h"
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "engine/game_modes.h"
@@ -171,6 +172,14 @@ void finishGame(GameState& g) {
   centreSpinMarker(g);
 }
 
+// Stops every ball and clears its velocity too: a ball that the break left with a negative
+// speed still holds its break velocity, which the next shot's contact times would read as
+// motion.
+void bringAllBallsToRest(GameState& g) {
+  stopAllBalls(g);
+  for (BallRecord& b : g.balls) b.vx = b.vy = 0;
+}
+
 void judgeFoul(GameState& g) {
   respotPocketedBalls(g);
   g.foulCount = plusOne(g.foulCount);
@@ -181,7 +190,7 @@ void judgeFoul(GameState& g) {
 
 void endShot(GameState& g) {
   g.Timer1.setEnabled(false);
-  stopAllBalls(g);
+  bringAllBallsToRest(g);
   g.form.setAutoRedraw(Ctl::picPool, true);
   g.screen->drawTable();
 
@@ -232,11 +241,13 @@ bool advanceBreakShot(GameState& g) {
 }
 
 void Timer1_Timer(GameState& g) {
+  const std::uint32_t shot = g.shotSerial;
   if (g.breakPending) {
     advanceBreakShot(g);
   } else {
     stepBalls(g);
   }
+  if (g.shotSerial != shot) return;  // the shot was ended under this tick
   g.screen->drawTable();
   if (!isAllBallsStopped(g)) return;
   endShot(g);
@@ -303,7 +314,7 @@ void takeBackShot(GameState& g) {
     return;
   }
   g.balls = g.savedBalls;
-  stopAllBalls(g);
+  bringAllBallsToRest(g);
   g.ballInHand = g.savedBallInHand;
   g.foulCount = plusOne(g.foulCount);
   g.shotCount = plusOne(g.shotCount);

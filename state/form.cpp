@@ -63,7 +63,7 @@ Form::Form() {
   at(Ctl::cmdShot).caption = "SHOT!";
   box(Ctl::picPocketedBalls, 346, 347, 183, 25);
   box(Ctl::lblBIP, 346, 327, 183, 20);
-  box(Ctl::picMenu, 0, 0, 540, 365);
+  box(Ctl::picMenu, 0, 0, 540, 372);  // the whole client area
   box(Ctl::picScore, 0, 0, 540, 372);
   at(Ctl::picScore).visible = false;
   at(Ctl::lblExitScore).caption = "Menu";

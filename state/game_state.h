@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "state/ports.h"
@@ -43,6 +44,9 @@ struct GameState {
   bool savedBallInHand = false;
   // Set while stepBalls runs, so that a call from inside its own event pump returns at once.
   bool steppingBalls = false;
+  // Bumped whenever a running shot is cut short, so that a tick still under way (inside the
+  // event pump of stepBalls) sees that its shot is gone and does not judge the new table.
+  std::uint32_t shotSerial = 0;
 
   // Counters.
   Integer shotCount = 0;
@@ -82,6 +86,9 @@ struct GameState {
   Single scaleX = 0.2f;
   Single scaleY = 0.2f;
   Single ballDiameterPx = 20;
+  // The screen's twips per pixel, read once at start-up: every twips/pixel conversion uses it.
+  int twipsPerPixelX = 15;
+  int twipsPerPixelY = 15;
   bool breakPending = true;
   bool draggingCueBall = false;
   bool debugMode = false;

@@ -59,6 +59,7 @@ void mnuStart_click(GameState& g) {
   centreSpinMarker(g);
   startRack(g);
   g.form.setVisible(Ctl::picMenu, false);
+  g.screen->showInfomation();  // as the Start label does: the old counts must not stay
 }
 
 void mnuRetry_Click(GameState& g) { takeBackShot(g); }
@@ -143,7 +144,7 @@ void picSoloPlay_Click(GameState& g, Integer) {
   g.screen->showInfomation();
   g.form.setVisible(Ctl::picMenu, false);
   g.gameMode = modeSolo;
-  g.form.setFontSize(Ctl::cmdShot, pixelsToPoints(25));
+  g.form.setFontSize(Ctl::cmdShot, pixelsToPoints(25, g.twipsPerPixelY));
   g.form.setCaption(Ctl::cmdShot, "Shot!");
   g.form.setVisible(Ctl::lblQuibsMessage, false);
   changGameMenu(g);

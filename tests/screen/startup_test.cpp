@@ -165,6 +165,24 @@ TEST_F(StartupTest, SetsCaptionLayoutScaleAndTimers) {
   EXPECT_EQ(seen, order);
 }
 
+// On a 120-dpi screen (12 twips per pixel) every conversion uses that one value: the window's
+// size and place, which the message box centres itself on, and the font sizes, also those set
+// again later.
+TEST_F(StartupTest, TheScreensTwipsPerPixelServeEveryConversion) {
+  env.frame.twipsPerPixelX = 12;
+  env.frame.twipsPerPixelY = 12;
+  env.screenWidthTwips = 1280L * 12;
+  env.screenHeightTwips = 1024L * 12;
+  ASSERT_TRUE(load());
+  const Form& m = f.g.form;
+  EXPECT_EQ(f.g.twipsPerPixelX, 12);
+  EXPECT_EQ(f.g.twipsPerPixelY, 12);
+  EXPECT_FLOAT_EQ(m[Ctl::MFVELKOR].width, (2 * env.frame.border + 540) * 12);
+  EXPECT_FLOAT_EQ(m[Ctl::MFVELKOR].left, (1280 * 12 - m[Ctl::MFVELKOR].width) / 2);
+  picSoloPlay_Click(f.g, 0);
+  EXPECT_FLOAT_EQ(m[Ctl::cmdShot].fontSize, 15) << "25 pixels";
+}
+
 TEST_F(StartupTest, JapaneseSystemGetsJapaneseCaptionsAndFont) {
   setenv("LC_ALL", "ja_JP.UTF-8", 1);
   ASSERT_TRUE(load());

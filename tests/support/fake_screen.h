@@ -40,7 +40,12 @@ class FakeScreen : public Screen {
     calls.push_back(std::string("window ") + windowName(w));
     if (onModal) onModal(w);
   }
-  void pumpEvents() override { ++pumps; }
+  void pumpEvents() override {
+    ++pumps;
+    if (onPump) onPump();
+  }
+  // What the user does while the physics step lets window events run.
+  std::function<void()> onPump;
   int pumps = 0;
   void loadBallSprites() override { calls.push_back("sprites"); }
   void loadPicture(Picture which, const std::string& file) override {

@@ -128,6 +128,7 @@ const CommandTable& commands() {
     addOpponentCommands(t);
     addTurnCommands(t);
     addSoundCommands(t);
+    addSoakCommands(t);
     return t;
   }();
   return table;

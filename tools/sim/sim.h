@@ -139,6 +139,7 @@ void addRecordsCommands(CommandTable& t);
 void addOpponentCommands(CommandTable& t);
 void addTurnCommands(CommandTable& t);
 void addSoundCommands(CommandTable& t);
+void addSoakCommands(CommandTable& t);
 
 const CommandTable& commands();
 
