@@ -6,28 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "support/sim_runner.h"
 #include "support/temp_folder.h"
 #include "tools/sim/sim.h"
 
 namespace velkor::sim {
 namespace {
 
-struct Output {
-  int status;
-  std::vector<std::string> lines;
-  std::string err;
-};
-
-Output run(const std::string& script) {
-  std::istringstream in(script);
-  std::ostringstream out, err;
-  Output o;
-  o.status = runScript(in, out, err);
-  std::istringstream text(out.str());
-  for (std::string l; std::getline(text, l);) o.lines.push_back(l);
-  o.err = err.str();
-  return o;
-}
+using Output = velkor::testing::SimLines;
+using velkor::testing::runScriptLines;
 
 std::vector<std::string> linesStartingWith(const Output& o, const std::string& prefix) {
   std::vector<std::string> out;
@@ -38,7 +25,7 @@ std::vector<std::string> linesStartingWith(const Output& o, const std::string& p
 }
 
 TEST(SimTurn, ClockRunsTheTitleTimerIntoTheDemonstrationAndItBackToTheMenu) {
-  const Output o = run("mode menu\nclock 30.9\nstate\nclock 0.1\nclock 7200\n");
+  const Output o = runScriptLines("mode menu\nclock 30.9\nstate\nclock 0.1\nclock 7200\n");
   ASSERT_EQ(o.status, 0) << o.err;
   ASSERT_GE(o.lines.size(), 4u);
   EXPECT_EQ(o.lines[0].rfind("state 3 ", 0), 0u) << "30.9 s on the title menu";
@@ -51,10 +38,10 @@ TEST(SimTurn, ClockRunsTheTitleTimerIntoTheDemonstrationAndItBackToTheMenu) {
 }
 
 TEST(SimTurn, AutopilotPlaysTheSoloPlayersTurnsOnTheClockAndOnlyWhileOn) {
-  const Output off = run("mode solo\nclock 10\nstate\n");
+  const Output off = runScriptLines("mode solo\nclock 10\nstate\n");
   ASSERT_EQ(off.status, 0) << off.err;
   EXPECT_EQ(off.lines.at(0), "state 0 0 0 0 0 -1 0") << "nobody shoots";
-  const Output on = run("mode solo\nautopilot on\nclock 2.15\nstate\nclock 0.05\nstate\n");
+  const Output on = runScriptLines("mode solo\nautopilot on\nclock 2.15\nstate\nclock 0.05\nstate\n");
   ASSERT_EQ(on.status, 0) << on.err;
   EXPECT_EQ(on.lines.at(0), "state 0 0 0 0 0 -1 0") << "the turn is paced like the computer's";
   EXPECT_EQ(on.lines.at(3), "state 0 0 1 0 0 -1 1") << "pressed 2.2 s in";
@@ -63,15 +50,15 @@ TEST(SimTurn, AutopilotPlaysTheSoloPlayersTurnsOnTheClockAndOnlyWhileOn) {
 TEST(SimTurn, MatchAgainstTheComputerWithTheAutopilotReachesItsResult) {
   testing::TempFolder folder;  // the end of a match saves the level
   const Output o =
-      run("inidir " + folder.dir() + "\nmode versuscpu\ngamestowin 1\nautopilot on\nclock 7200\n");
+      runScriptLines("inidir " + folder.dir() + "\nmode versuscpu\ngamestowin 1\nautopilot on\nclock 7200\n");
   ASSERT_EQ(o.status, 0) << o.err;
   const std::vector<std::string> windows = linesStartingWith(o, "window frmVsResult");
   EXPECT_FALSE(windows.empty());
 }
 
 TEST(SimTurn, StrengthPrintsItsTallyAndRepeatsWithTheSameSeed) {
-  const Output a = run("strength 6 3 42\n");
-  const Output b = run("strength 6 3 42\n");
+  const Output a = runScriptLines("strength 6 3 42\n");
+  const Output b = runScriptLines("strength 6 3 42\n");
   ASSERT_EQ(a.status, 0) << a.err;
   ASSERT_EQ(a.lines.size(), 1u);
   std::istringstream line(a.lines[0]);
@@ -91,7 +78,7 @@ TEST(SimTurn, BadArgumentsAreRejectedBeforeAnythingRuns) {
                              "autopilot\n", "clock -1\n", "clock x\n", "strength 0 1 1\n",
                              "strength 12 1 1\n", "strength 3 0 1\n", "strength 3 1\n"}) {
     SCOPED_TRACE(script);
-    const Output o = run(std::string("state\n") + script);
+    const Output o = runScriptLines(std::string("state\n") + script);
     EXPECT_EQ(o.status, 2);
     EXPECT_TRUE(o.lines.empty());
     EXPECT_EQ(o.err.rfind("line 2: ", 0), 0u) << o.err;
@@ -100,7 +87,7 @@ TEST(SimTurn, BadArgumentsAreRejectedBeforeAnythingRuns) {
 
 TEST(SimTurn, GamesToWinSetsTheMatchLength) {
   testing::TempFolder folder;
-  const Output o = run("inidir " + folder.dir() +
+  const Output o = runScriptLines("inidir " + folder.dir() +
                        "\nmode versuscpu\ngamestowin 1\nautopilot on\nclock 7200\nstate\n");
   ASSERT_EQ(o.status, 0) << o.err;
   // Every game of a match to 1 ends its match: each result resets both counts to 0.
