@@ -2,6 +2,7 @@
 
 #include "controls/shot_controls.h"
 #include "engine/rack.h"
+#include "opponent/computer_turn.h"
 #include "platform/text.h"
 #include "records/vs_setup.h"
 
@@ -43,7 +44,7 @@ void startVsGame(GameState& g) {
 
 void returnToMenu(GameState& g) {
   startRack(g);
-  g.timCom.setEnabled(false);
+  switchComputerTurn(g, false);
   g.Timer1.setEnabled(false);
   g.timDemo.setEnabled(true);
   g.form.setVisible(Ctl::picMenu, true);
@@ -63,7 +64,7 @@ void startDemo(GameState& g) {
   g.players[0].gamesWon = 0;
   g.players[1].gamesWon = 0;
   setShotButton(g, "DEMO", 12);
-  g.timCom.setEnabled(true);
+  switchComputerTurn(g, true);
 }
 
 void setVsPlayerNames(GameState& g) {

@@ -192,6 +192,7 @@ void stepBalls(GameState& g) {
   // owns the balls until it ends.
   if (g.steppingBalls) return;
   SteppingGuard guard(g.steppingBalls);
+  const std::uint32_t shot = g.shotSerial;
 
   // Cushions that a ball has met this tick without being turned back. A ball running
   // exactly along a side cushion has a heading whose cosine points a hair outward (pi is
@@ -201,6 +202,19 @@ void stepBalls(GameState& g) {
   std::uint64_t unturned = 0;
   auto bit = [](Integer i, Integer c) { return std::uint64_t{1} << (4 * i + (c - cushionLeft)); };
 
+  // The partner of each ball's last contact this tick, -1 for none or after a cushion. A pair
+  // that has just met can be found again at time 0 when one of them runs exactly along the
+  // other's side (balls re-spotted on the spot line touch): the velocity re-derived from the
+  // heading points a hair inward, and the pair would meet at time 0 until the pass limit
+  // ends the tick without testing the cushions. Two balls cannot really meet twice in a row
+  // with nothing in between, so such a repeat is passed over.
+  std::array<Integer, 10> lastPartner{};
+  lastPartner.fill(-1);
+  auto metJustNow = [&lastPartner](Integer i, Integer j) {
+    return lastPartner[static_cast<std::size_t>(i)] == j &&
+           lastPartner[static_cast<std::size_t>(j)] == i;
+  };
+
   HeadingCache headings;
   Single timeLeft = kTick;
   for (int pass = 0;; ++pass) {
@@ -209,6 +223,7 @@ void stepBalls(GameState& g) {
     Integer eventCushion = 0;  // set for a cushion event
     Integer eventPartner = -1;  // set for a ball event
     g.screen->pumpEvents();
+    if (g.shotSerial != shot) return;  // a new rack came in through the pump
 
     for (Integer i = 0; i < 10; ++i) {
       const BallRecord& bi = ball(g, i);
@@ -230,6 +245,7 @@ void stepBalls(GameState& g) {
         // time never replaces the best.
         if (j < i && bj.speed > 0) continue;
         const Single t = getBallContactTime(g, i, j);
+        if (t == 0 && metJustNow(i, j)) continue;
         if (t < best) {
           best = t;
           eventBall = i;
@@ -246,6 +262,7 @@ void stepBalls(GameState& g) {
 
     moveAllBalls(g, best, headings);
     if (eventCushion != 0) {
+      lastPartner[static_cast<std::size_t>(eventBall)] = -1;
       const Integer pocket = checkPocketAtCushion(g, eventBall, eventCushion);
       if (pocket == 0) {
         bounceOffCushion(g, eventBall, eventCushion);
@@ -268,6 +285,8 @@ void stepBalls(GameState& g) {
         g.firstHitPending = false;
       }
       collideBalls(g, eventBall, eventPartner);
+      lastPartner[static_cast<std::size_t>(eventBall)] = eventPartner;
+      lastPartner[static_cast<std::size_t>(eventPartner)] = eventBall;
       unturned &= ~(std::uint64_t{0xF} << (4 * eventBall)) & ~(std::uint64_t{0xF} << (4 * eventPartner));
       g.screen->drawBallOnTable(eventBall);
       g.screen->drawBallOnTable(eventPartner);

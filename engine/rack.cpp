@@ -38,7 +38,20 @@ void setUpRack(GameState& g) {
   g.aimPoint = {1790, 600};
 }
 
+void endRunningShot(GameState& g) {
+  if (!g.Timer1.enabled()) return;
+  g.Timer1.setEnabled(false);
+  ++g.shotSerial;
+  g.shotPocketed.fill(0);
+  g.shotPocketedCount = 0;
+  g.firstHit = 0;
+  g.firstHitPending = false;
+}
+
 void startRack(GameState& g) {
+  // A rack started while the balls roll (from the menu, inside the physics step's event
+  // pump) must not leave the old shot to be judged on the new table.
+  endRunningShot(g);
   setUpRack(g);
 
   g.screen->clearPicture(Ctl::picPool);

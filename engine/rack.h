@@ -13,6 +13,9 @@ std::array<TablePoint, 10> rackPositions();
 
 void setUpRack(GameState& g);
 void startRack(GameState& g);
+// Ends a shot that is still running: the shot timer stops and the shot's record is dropped,
+// so nothing judges it. Anything that racks anew or leaves the game calls it first.
+void endRunningShot(GameState& g);
 void Timer2_Timer(GameState& g);
 void launchShot(GameState& g);
 void initShotState(GameState& g);

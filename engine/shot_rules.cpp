@@ -1,6 +1,7 @@
 #include "engine/shot_rules.h"
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "controls/coordinates.h"
@@ -10,6 +11,7 @@
 #include "engine/physics_step.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"
+#include "opponent/computer_turn.h"
 #include "opponent/obstruction.h"
 #include "opponent/quib_level.h"
 #include "platform/text.h"
@@ -99,11 +101,11 @@ void prepareNextShot(GameState& g) {
     showShotOwner(g, g.turnCount);
     if (getTurnPlayerIndex(g, g.turnCount) == 1 && g.vsComputer) {
       disableShotControls(g);
-      g.timCom.setEnabled(true);
+      switchComputerTurn(g, true);
     }
   } else if (g.gameMode == modeDemo) {
     disableShotControls(g);
-    g.timCom.setEnabled(true);
+    switchComputerTurn(g, true);
   }
 
   g.screen->showInfomation();
@@ -143,7 +145,7 @@ void finishVersusGame(GameState& g) {
     g.players[1].gamesWon = 0;
     showShotButtonOwner(g, 0);
   } else if (g.players[1].isBreaker && g.vsComputer) {
-    g.timCom.setEnabled(true);
+    switchComputerTurn(g, true);
   }
 }
 
@@ -170,6 +172,14 @@ void finishGame(GameState& g) {
   centreSpinMarker(g);
 }
 
+// Stops every ball and clears its velocity too: a ball that the break left with a negative
+// speed still holds its break velocity, which the next shot's contact times would read as
+// motion.
+void bringAllBallsToRest(GameState& g) {
+  stopAllBalls(g);
+  for (BallRecord& b : g.balls) b.vx = b.vy = 0;
+}
+
 void judgeFoul(GameState& g) {
   respotPocketedBalls(g);
   g.foulCount = plusOne(g.foulCount);
@@ -180,7 +190,7 @@ void judgeFoul(GameState& g) {
 
 void endShot(GameState& g) {
   g.Timer1.setEnabled(false);
-  stopAllBalls(g);
+  bringAllBallsToRest(g);
   g.form.setAutoRedraw(Ctl::picPool, true);
   g.screen->drawTable();
 
@@ -231,11 +241,13 @@ bool advanceBreakShot(GameState& g) {
 }
 
 void Timer1_Timer(GameState& g) {
+  const std::uint32_t shot = g.shotSerial;
   if (g.breakPending) {
     advanceBreakShot(g);
   } else {
     stepBalls(g);
   }
+  if (g.shotSerial != shot) return;  // the shot was ended under this tick
   g.screen->drawTable();
   if (!isAllBallsStopped(g)) return;
   endShot(g);
@@ -306,7 +318,7 @@ void takeBackShot(GameState& g) {
     return;
   }
   g.balls = g.savedBalls;
-  stopAllBalls(g);
+  bringAllBallsToRest(g);
   g.ballInHand = g.savedBallInHand;
   g.foulCount = plusOne(g.foulCount);
   g.shotCount = plusOne(g.shotCount);

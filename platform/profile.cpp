@@ -1,11 +1,15 @@
 #include "platform/profile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
+#include <ctime>
 #include <limits>
 
 #include "platform/text.h"
@@ -61,6 +65,62 @@ bool writeAll(int fd, std::string_view data) {
     data.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
+}
+
+// The file that path names once every symbolic link on the way is followed (the target may
+// not exist yet); empty for a loop of links or a link that cannot be read.
+std::string followLinks(const std::string& path) {
+  std::string p = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlink(p.c_str(), buf, sizeof buf);
+    if (n <= 0 || static_cast<std::size_t>(n) >= sizeof buf) return {};
+    std::string link(buf, static_cast<std::size_t>(n));
+    if (link.front() != '/') {
+      const std::size_t slash = p.rfind('/');
+      if (slash != std::string::npos) link = p.substr(0, slash + 1) + link;
+    }
+    p = std::move(link);
+  }
+  return {};
+}
+
+std::string temporaryName(const std::string& dir, const std::string& base, long pid) {
+  return dir + "/." + base + "." + std::to_string(pid) + ".tmp";
+}
+
+// Removes the temporary files that copies killed mid-save left for this file: those of a
+// process that no longer runs, and any older than a save could ever take (its number may
+// have been given to another process since).
+void removeDeadTemporaries(const std::string& dir, const std::string& base) {
+  DIR* d = ::opendir(dir.c_str());
+  if (d == nullptr) return;
+  const std::string prefix = "." + base + ".";
+  const std::string suffix = ".tmp";
+  const long self = ::getpid();
+  const std::time_t now = std::time(nullptr);
+  while (const dirent* e = ::readdir(d)) {
+    const std::string_view name(e->d_name);
+    if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(suffix)) {
+      continue;
+    }
+    const std::string_view digits =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    long pid = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+    if (ec != std::errc() || end != digits.data() + digits.size() || pid <= 0 || pid == self) {
+      continue;
+    }
+    const std::string file = dir + "/" + std::string(name);
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    const bool dead = ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+    if (dead || now - st.st_mtime > 600) (void)::unlink(file.c_str());
+  }
+  ::closedir(d);
 }
 
 }  // namespace
@@ -260,23 +320,40 @@ ProfileFile ProfileFile::load(const std::string& path) {
 
 bool ProfileFile::save(const std::string& path) const {
   if (!writable_ || path.empty() || path.back() == '/') return false;
-  std::size_t slash = path.rfind('/');
-  std::string dir = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
-  std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+  // A link (as dotfile managers make them) stays a link: its target gets the new text.
+  const std::string target = followLinks(path);
+  if (target.empty()) return false;
+  std::size_t slash = target.rfind('/');
+  std::string dir = slash == std::string::npos ? "." : target.substr(0, slash == 0 ? 1 : slash);
+  std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
   if (!makeFolders(dir)) return false;
+  removeDeadTemporaries(dir, base);
 
-  // One temporary name per process: a copy killed mid-save leaves at most this one behind.
-  std::string tmp = dir + "/." + base + "." + std::to_string(::getpid()) + ".tmp";
-  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-  if (fd < 0) return false;
+  // The text is written into a file without a name, which a kill cannot leave behind; it is
+  // named only for the moment between the link and the rename. Where the file system has no
+  // unnamed files, the named file is written directly.
+  std::string tmp = temporaryName(dir, base, ::getpid());
+  bool named = false;
+  int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    named = true;
+    fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0) return false;
+  }
   struct stat old {};
-  if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+  if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
     (void)::fchmod(fd, old.st_mode & 07777);
   }
   bool ok = writeAll(fd, text()) && ::fsync(fd) == 0;
+  if (ok && !named) {
+    (void)::unlink(tmp.c_str());  // a leftover of an earlier copy that had our pid
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    ok = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, tmp.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    named = ok;
+  }
   ok = ::close(fd) == 0 && ok;
-  if (!ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
-    ::unlink(tmp.c_str());
+  if (!ok || ::rename(tmp.c_str(), target.c_str()) != 0) {
+    if (named) ::unlink(tmp.c_str());
     return false;
   }
   // Make the rename itself durable; the new file is already in place either way.

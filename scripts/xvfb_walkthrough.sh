@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # xvfb_walkthrough.sh [BUILD_DIR] [OUT_DIR]: plays the program on a virtual X display and
 # takes screenshots: the opening window, the title screen, a solo game before and after a
-# shot, the version window, the title again after "Menu", the demonstration after 30 idle
-# seconds (WALKTHROUGH_DEMO=0 skips it), and checks that the exit picture ends the program.
+# shot, the version window, the title again after "Menu", a match against the computer with
+# quib taking its turns and its remarks, the demonstration after 30 idle seconds with quib
+# shooting (WALKTHROUGH_DEMO=0 skips it), and checks that the exit picture ends the program.
 # Needs xvfb, xdotool and imagemagick (test tools only).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,16 +19,35 @@ Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
 xvfb_pid=$!
 config=$(mktemp -d)
 app_pid=""
+frames=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null || true
   kill "$xvfb_pid" 2> /dev/null || true
   rm -rf "$config"
+  [ -n "$frames" ] && rm -rf "$frames"
 }
 trap cleanup EXIT
 export DISPLAY=$display
 sleep 1
 
 shot() { import -window root "$out/$1.png"; echo "screenshot $out/$1.png"; }
+
+# quib's remark is yellow on black over the left of the status strip, whose own text is
+# green: keeps up to four frames of folder $1 with yellow pixels there as $2-N.png.
+keep_remark_frames() {
+  local n=0 f yellow
+  for f in "$1"/*.png; do
+    yellow=$(convert "$f" -crop "357x25+$((cx + 88))+$cy" +repage \
+      -fx "(r > 0.7 && g > 0.7 && b < 0.4) ? 1 : 0" -format "%[fx:mean]" info:)
+    if awk -v y="$yellow" 'BEGIN { exit !(y > 0.01) }'; then
+      n=$((n + 1))
+      cp "$f" "$out/$2-$n.png"
+      echo "screenshot $out/$2-$n.png"
+      [ $n -ge 4 ] && break
+    fi
+  done
+  [ $n -gt 0 ] || echo "no frame showed quib's remark"
+}
 
 # A fresh settings folder: the run starts with the built-in pictures and writes its own INI.
 (cd "$build" && XDG_CONFIG_HOME="$config" SDL_AUDIODRIVER=dummy LANG=C.UTF-8 exec ./velkor) &
@@ -83,11 +103,59 @@ hover 500 12
 click 500 12  # "Menu"
 shot 07-back-to-title
 
+# A match against the computer: "You" breaks; whenever "You" is on turn again, a shot into
+# an empty corner of the cloth hands the turn (often ball in hand) to quib. While quib plays,
+# the table and the shot button are locked, so these clicks do nothing. A frame every 0.4 s;
+# the frames in which quib's remark is up are kept as 11-vscpu-remark-N.png.
+hover 283 76
+click 283 76  # the "quib" button: the match set-up window (untitled "Velkor") opens
+setup=$(xdotool search --onlyvisible --name "^Velkor$" | head -1 || true)
+if [ -n "$setup" ]; then
+  shot 10-vscpu-setup
+  eval "$(xdotool getwindowgeometry --shell "$setup")"
+  # OK (picOK at 58, 152, 66 x 34 of its 201 x 187 inner area) keeps "You", "quib" and 3 wins.
+  xdotool mousemove $((X + 91)) $((Y + HEIGHT - 187 + 169))
+  sleep 0.3
+  xdotool click 1
+  sleep 1
+fi
+shot 10-vscpu-rack
+click 272 349  # "Your Shot": the break, along the swinging aim
+frames=$(mktemp -d)
+for i in $(seq -w 1 75); do
+  import -window root "$frames/$i.png"
+  if [ $((10#$i % 5)) = 0 ]; then
+    xdotool key Escape  # closes a foul or result window if one is up
+    sleep 0.2
+    click 40 65      # aim into the cloth's corner
+    click 272 349    # and shoot, when "You" may
+  fi
+  sleep 0.4
+done
+keep_remark_frames "$frames" 11-vscpu-remark
+rm -rf "$frames"
+xdotool key Escape
+sleep 0.3
+shot 12-vscpu-later
+hover 500 12
+click 500 12  # "Menu" (ignored while a shot runs: try again)
+sleep 6
+click 500 12
+shot 13-back-to-title
+
 if [ "${WALKTHROUGH_DEMO:-1}" = 1 ]; then
-  # Left alone on the title for more than 30 s, the demonstration starts; a click on the
-  # table ends it.
-  sleep 32
-  shot 08-demonstration
+  # Left alone on the title for more than 30 s, the demonstration starts: quib breaks with
+  # its remark, then plays both sides. A frame every 0.4 s from the 24th second; the ones
+  # with a remark are kept. A click on the table ends it.
+  sleep 24
+  frames=$(mktemp -d)
+  for i in $(seq -w 1 45); do
+    import -window root "$frames/$i.png"
+    sleep 0.4
+  done
+  keep_remark_frames "$frames" 08-demonstration-remark
+  rm -rf "$frames"
+  shot 08-demonstration-shooting
   click 270 175
   shot 09-after-demonstration-click
 fi

@@ -2,8 +2,13 @@
 
 namespace velkor {
 
-// Seam, filled when the music device is built: every command fails silently, as an unknown
-// device would.
-void sendMci(GameState&, const std::string&) {}
+Integer sendMci(GameState& g, const std::string& command) {
+  g.audio->mciSendString(command);
+  return 0;
+}
+
+void closeAllTracks(GameState& g) {
+  for (std::size_t row = 0; row <= 4; ++row) sendMci(g, "close " + g.trackTable[row].file);
+}
 
 }  // namespace velkor

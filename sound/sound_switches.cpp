@@ -9,8 +9,6 @@
 
 namespace velkor {
 
-// Filled further when the sound and music are built: until then the switches only keep
-// their state and store it.
 void mnuSound_Click(GameState& g) {
   g.soundOn = g.soundOn == 0 ? 1 : 0;
   g.form.setChecked(Ctl::mnuSound, g.soundOn != 0);
@@ -41,7 +39,7 @@ void picBGM_Click(GameState& g, Integer index) {
     g.bgmPrevScene = g.bgmScene;
     g.bgmScene = bgmOff;
     g.timBGM.setEnabled(false);
-    for (std::size_t row = 0; row <= 4; ++row) sendMci(g, "close " + g.trackTable[row].file);
+    closeAllTracks(g);
   }
   writePrivateProfileString(kSettingsSection, "BGM", signedNumberText(g.bgmOn),
                             settingsFilePath(g.iniDir));

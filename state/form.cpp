@@ -46,6 +46,8 @@ Form::Form() {
   at(Ctl::lblMenu1).toolTip = "始めからやり直し";
   at(Ctl::lblMenu2).toolTip = "一手戻る";
   for (Ctl c : {Ctl::lblMenu0, Ctl::lblMenu1, Ctl::lblMenu2}) at(c).foreColor = rgb(192, 0, 192);
+  // quib speaks in yellow on the status strip's black ground, which its label covers.
+  at(Ctl::lblQuibsMessage).foreColor = rgb(255, 255, 0);
   box(Ctl::picSetPoint, 2, 327, 45, 45);
   box(Ctl::shpPointBall, 0, 0, 45, 45);
   box(Ctl::shpPoint, 20, 20, 5, 5);
@@ -61,7 +63,7 @@ Form::Form() {
   at(Ctl::cmdShot).caption = "SHOT!";
   box(Ctl::picPocketedBalls, 346, 347, 183, 25);
   box(Ctl::lblBIP, 346, 327, 183, 20);
-  box(Ctl::picMenu, 0, 0, 540, 365);
+  box(Ctl::picMenu, 0, 0, 540, 372);  // the whole client area
   box(Ctl::picScore, 0, 0, 540, 372);
   at(Ctl::picScore).visible = false;
   at(Ctl::lblExitScore).caption = "Menu";

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "state/ports.h"
@@ -43,6 +44,9 @@ struct GameState {
   bool savedBallInHand = false;
   // Set while stepBalls runs, so that a call from inside its own event pump returns at once.
   bool steppingBalls = false;
+  // Bumped whenever a running shot is cut short, so that a tick still under way (inside the
+  // event pump of stepBalls) sees that its shot is gone and does not judge the new table.
+  std::uint32_t shotSerial = 0;
 
   // Counters.
   Integer shotCount = 0;
@@ -51,6 +55,7 @@ struct GameState {
   Long elapsedSeconds = 0;
   Integer idleSeconds = 0;
   Single swingPhase = 0;  // break-aim swing; kept from one rack to the next
+  Integer comStep = 0;    // ticks already taken in the computer's turn
 
   // Players and mode.
   std::array<PlayerRecord, 2> players{};
@@ -75,11 +80,15 @@ struct GameState {
   std::array<TrackRecord, 11> trackTable{};
   Integer bgmScene = bgmOff;
   Integer bgmPrevScene = bgmOff;
+  Integer bgmTicks = 0;  // music timer ticks since the current track started
 
   // Main-window fields.
   Single scaleX = 0.2f;
   Single scaleY = 0.2f;
   Single ballDiameterPx = 20;
+  // The screen's twips per pixel, read once at start-up: every twips/pixel conversion uses it.
+  int twipsPerPixelX = 15;
+  int twipsPerPixelY = 15;
   bool breakPending = true;
   bool draggingCueBall = false;
   bool debugMode = false;
@@ -101,6 +110,7 @@ struct GameState {
   // Ports; never null.
   Screen* screen = &nullScreen();
   Sound* sound = &nullSound();
+  Audio* audio = &nullAudio();
   Random* random = nullptr;  // points at ownRandom unless a test or tool injects one
 
  private:

@@ -18,4 +18,9 @@ Sound& nullSound() {
   return sound;
 }
 
+Audio& nullAudio() {
+  static Audio audio;
+  return audio;
+}
+
 }  // namespace velkor

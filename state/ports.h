@@ -110,8 +110,21 @@ class Sound {
   virtual void playDropSound(Single /*strength*/) {}
 };
 
+// The system's players behind the effect sounds and the music. Both take bare file names,
+// which the player looks up in the program's folder; every failure is silent.
+class Audio {
+ public:
+  virtual ~Audio() = default;
+  // Plays a WAV file in the background; flags as the effect sounds give them
+  // (0x01 plays at once, cutting what plays; 0x11 drops the new sound while one plays).
+  virtual void sndPlaySound(const std::string& /*file*/, unsigned /*flags*/) {}
+  // One media command: "open F", "play F" or "close F". Answers and errors are not used.
+  virtual void mciSendString(const std::string& /*command*/) {}
+};
+
 // The default, silent and invisible, ports.
 Screen& nullScreen();
 Sound& nullSound();
+Audio& nullAudio();
 
 }  // namespace velkor

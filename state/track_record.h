@@ -10,7 +10,7 @@ namespace velkor {
 struct TrackRecord {
   std::string title;
   std::string file;
-  Integer seconds = 0;
+  Long seconds = 0;  // play time after which the track restarts
   std::string credit;
 };
 

@@ -8,6 +8,7 @@
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"
+#include "opponent/computer_turn.h"
 #include "screen/logic/menu_handlers.h"
 
 namespace velkor {
@@ -71,7 +72,7 @@ void picPool_MouseUp(GameState& g, Integer button, Single x, Single y) {
 void picPool_Click(GameState& g) {
   if (g.gameMode != modeDemo) return;
   startRack(g);
-  g.timCom.setEnabled(false);
+  switchComputerTurn(g, false);
   g.Timer1.setEnabled(false);
   returnToMenu(g);
 }

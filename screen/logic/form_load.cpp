@@ -43,6 +43,8 @@ bool Form_Load(GameState& g, const StartupEnv& env) {
   g.Timer1.setInterval(50);
   g.timDemo.setInterval(1000);
   g.timDemo.setEnabled(false);
+  g.twipsPerPixelX = env.frame.twipsPerPixelX;
+  g.twipsPerPixelY = env.frame.twipsPerPixelY;
   setControlLayout(g, env.frame);
   centreWindow(g, env.screenWidthTwips, env.screenHeightTwips);
   // The main window stays hidden: the opening window shows it when it closes.

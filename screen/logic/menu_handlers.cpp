@@ -10,6 +10,7 @@
 #include "records/record_tables.h"
 #include "screen/logic/game_menu.h"
 #include "screen/logic/layout.h"
+#include "screen/logic/startup.h"
 #include "sound/music_scene.h"
 
 namespace velkor {
@@ -58,11 +59,13 @@ void mnuStart_click(GameState& g) {
   centreSpinMarker(g);
   startRack(g);
   g.form.setVisible(Ctl::picMenu, false);
+  g.screen->showInfomation();  // as the Start label does: the old counts must not stay
 }
 
 void mnuRetry_Click(GameState& g) { takeBackShot(g); }
 
-void mnuExit_Click(GameState& g) { g.screen->endProgram(); }
+// Both exits go through the unload handler, so the music devices are closed.
+void mnuExit_Click(GameState& g) { Form_Unload(g); }
 
 void mnuChangeMode_Click(GameState& g) {
   if (g.gameMode == modeSolo) {
@@ -141,7 +144,7 @@ void picSoloPlay_Click(GameState& g, Integer) {
   g.screen->showInfomation();
   g.form.setVisible(Ctl::picMenu, false);
   g.gameMode = modeSolo;
-  g.form.setFontSize(Ctl::cmdShot, pixelsToPoints(25));
+  g.form.setFontSize(Ctl::cmdShot, pixelsToPoints(25, g.twipsPerPixelY));
   g.form.setCaption(Ctl::cmdShot, "Shot!");
   g.form.setVisible(Ctl::lblQuibsMessage, false);
   changGameMenu(g);
@@ -152,7 +155,7 @@ void picVSCPU_Click(GameState& g, Integer) { startMatchFromTitle(g, true, bgmVSC
 
 void picVSPlay_Click(GameState& g, Integer) { startMatchFromTitle(g, false, bgmVSPlay); }
 
-void picExit_Click(GameState& g, Integer) { g.screen->endProgram(); }
+void picExit_Click(GameState& g, Integer) { Form_Unload(g); }
 
 void picRecord_Click(GameState& g, Integer) {
   // Opened from the title screen, no row is marked as the new entry.

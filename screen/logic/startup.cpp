@@ -22,7 +22,7 @@ bool hasSwitch(std::string_view commandLine, std::string_view sw) {
 }
 
 void Form_Unload(GameState& g) {
-  for (std::size_t row = 0; row <= 4; ++row) sendMci(g, "close " + g.trackTable[row].file);
+  closeAllTracks(g);
   g.screen->endProgram();
 }
 

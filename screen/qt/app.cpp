@@ -2,14 +2,15 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 #include <memory>
 
 #include "screen/logic/layout.h"
 #include "screen/logic/timer_handlers.h"
+#include "screen/qt/dialogs.h"
 #include "screen/qt/fonts.h"
 #include "screen/qt/main_window.h"
+#include "screen/qt/sdl_audio.h"
+#include "sound/effect_sounds.h"
 
 namespace velkor {
 
@@ -27,16 +28,21 @@ InstanceGuard::InstanceGuard(const QString& path) : lock_(path) { lock_.setStale
 bool InstanceGuard::anotherCopyRunning() {
   if (lock_.isLocked()) return false;
   QDir().mkpath(QFileInfo(lock_.fileName()).path());
-  return !lock_.tryLock(0);
+  if (lock_.tryLock(0)) return false;
+  // Only a lock that a running copy holds refuses the start. A lock file that cannot be
+  // made (a read-only or missing folder, a full disk) leaves this copy without the guard.
+  return lock_.error() == QLockFile::LockFailedError;
 }
 
 StartupEnv startupEnv(const QStringList& arguments) {
   StartupEnv env;
   env.commandLine = commandLineText(arguments);
-  if (const QScreen* s = QGuiApplication::primaryScreen()) {
-    env.screenWidthTwips = static_cast<long>(s->geometry().width()) * kTwipsPerPixel;
-    env.screenHeightTwips = static_cast<long>(s->geometry().height()) * kTwipsPerPixel;
-  }
+  // The screen's one twips-per-pixel value, the same that the message box centres itself by.
+  const ScreenMetrics m = currentScreenMetrics();
+  env.frame.twipsPerPixelX = static_cast<int>(m.twipsPerPixelX);
+  env.frame.twipsPerPixelY = static_cast<int>(m.twipsPerPixelY);
+  env.screenWidthTwips = static_cast<long>(m.width);
+  env.screenHeightTwips = static_cast<long>(m.height);
   return env;
 }
 
@@ -44,6 +50,10 @@ int runVelkor(QApplication& app) {
   app.setApplicationName("VELKOR");
   installFontSubstitutions();
   GameState g;
+  SdlAudio audio(QCoreApplication::applicationDirPath().toStdString());
+  EffectSounds effects(g);
+  g.audio = &audio;
+  g.sound = &effects;
   MFVELKOR window(g);
   bindTimerHandlers(g);
 

@@ -19,7 +19,8 @@ QString instanceLockPath(const GameState& g);
 class InstanceGuard {
  public:
   explicit InstanceGuard(const QString& path);
-  // Takes the lock; true when another running copy holds it.
+  // Takes the lock; true when another running copy holds it. False, without the lock, when
+  // the lock file cannot be made at all.
   bool anotherCopyRunning();
 
  private:

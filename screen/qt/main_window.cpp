@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -45,7 +46,10 @@ MFVELKOR::MFVELKOR(GameState& g, QWidget* parent)
   buildControls();
   buildMenus();
   Timer* timers[] = {&g_.Timer1, &g_.Timer2, &g_.timCom, &g_.timDemo, &g_.timTimeCounter, &g_.timBGM};
-  for (std::size_t i = 0; i < timers_.size(); ++i) timers_[i] = bindTimer(*timers[i], this);
+  // The break aim swings under the title picture too; unseen, its ticks only cost.
+  const auto underTitle = [this] { return g_.form[Ctl::picMenu].visible; };
+  for (std::size_t i = 0; i < timers_.size(); ++i)
+    timers_[i] = bindTimer(*timers[i], this, timers[i] == &g_.Timer2 ? underTitle : std::function<bool()>{});
   g_.screen = this;
   g_.form.setObserver([this](Ctl c) { controlChanged(c); });
   for (std::size_t i = 0; i < kControlCount; ++i) mirror(static_cast<Ctl>(i));
@@ -73,6 +77,8 @@ void MFVELKOR::buildControls() {
   pal.setColor(QPalette::Window, QColor(192, 192, 192));
   client->setPalette(pal);
   setCentralWidget(client);
+  // The layout is fixed, so is the window: no blank grey area to drag it out to.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   auto picture = [this](Ctl c, QWidget* parent, const QImage* image) {
     auto* w = new PictureBox(events(c), parent);
@@ -116,6 +122,10 @@ void MFVELKOR::buildControls() {
 
   EventLabel* quib = label(Ctl::lblQuibsMessage, client);
   quib->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  quib->setAutoFillBackground(true);  // covers the status strip's text while quib speaks
+  QPalette quibGround = quib->palette();
+  quibGround.setColor(QPalette::Window, Qt::black);
+  quib->setPalette(quibGround);
   for (Ctl c : {Ctl::lblMenu2, Ctl::lblMenu1, Ctl::lblMenu0}) {
     EventLabel* l = label(c, client);
     l->setAlignment(Qt::AlignCenter);
@@ -184,12 +194,15 @@ QTimer* MFVELKOR::qtTimer(const Timer& t) const {
   return nullptr;
 }
 
-void MFVELKOR::controlChanged(Ctl c) { mirror(c); }
+void MFVELKOR::controlChanged(Ctl c) {
+  mirror(c);
+  if (c == Ctl::picMenu) refreshTimer(qtTimer(g_.Timer2));
+}
 
 void MFVELKOR::mirrorWindow() {
   const ControlProps& p = g_.form[Ctl::MFVELKOR];
   setWindowTitle(QString::fromStdString(p.caption));
-  move(static_cast<int>(p.left) / kTwipsPerPixel, static_cast<int>(p.top) / kTwipsPerPixel);
+  move(static_cast<int>(p.left) / g_.twipsPerPixelX, static_cast<int>(p.top) / g_.twipsPerPixelY);
   if (p.visible != isVisible() && !ending_) setVisible(p.visible);
 }
 
@@ -242,8 +255,8 @@ void MFVELKOR::finishStartup() {
 void MFVELKOR::moveEvent(QMoveEvent* e) {
   QMainWindow::moveEvent(e);
   // The message box centres itself on the window wherever the user has moved it.
-  const auto left = static_cast<Single>(x() * kTwipsPerPixel);
-  const auto top = static_cast<Single>(y() * kTwipsPerPixel);
+  const auto left = static_cast<Single>(x() * g_.twipsPerPixelX);
+  const auto top = static_cast<Single>(y() * g_.twipsPerPixelY);
   const ControlProps& p = g_.form[Ctl::MFVELKOR];
   if (left != p.left || top != p.top) g_.form.move(Ctl::MFVELKOR, left, top);
 }

@@ -8,7 +8,7 @@
 namespace velkor {
 
 QImage makeTableSheet();    // 540 x 360, RGB32
-QImage makeTitlePicture();  // 540 x 365, RGB32
+QImage makeTitlePicture();  // 540 x 372, RGB32
 
 // The picture quantised to 256 colours (8-bit with a colour table). Black, white, the shadow
 // green and the strip grey stay exact, so masks and sprite backgrounds keep working.

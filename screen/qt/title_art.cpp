@@ -159,11 +159,11 @@ const char* titleButtonCaption(TitleButton which) {
 }
 
 QImage makeTitleBackground() {
-  QImage img(540, 365, QImage::Format_RGB32);
+  QImage img(540, 372, QImage::Format_RGB32);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  QLinearGradient sky(0, 0, 0, 365);
+  QLinearGradient sky(0, 0, 0, 372);
   sky.setColorAt(0, QColor(8, 12, 40));
   sky.setColorAt(0.55, QColor(20, 30, 70));
   sky.setColorAt(1, QColor(4, 6, 20));

@@ -10,7 +10,7 @@ namespace velkor {
 enum class TitleButton { soloPlay, vsCpu, vsPlay, record, exit };
 enum class TitleSwitch { bgm, sound, color };
 
-// 540 x 365: the program's name, a table with a rack of balls.
+// 540 x 372, the whole client area: the program's name, a table with a rack of balls.
 QImage makeTitleBackground();
 // A button drawn over the part of the title background it covers (which gives its size);
 // lit is the picture shown under the mouse.

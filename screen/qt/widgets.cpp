@@ -89,9 +89,9 @@ ShapeWidget::ShapeWidget(Kind kind, const QColor& colour, QWidget* parent)
 }
 
 void ShapeWidget::paintEvent(QPaintEvent*) {
+  // Not antialiased: a marker's pixels are exactly its colour, as on the classic screen.
   QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  const QRect r = rect().adjusted(0, 0, -1, -1);
   switch (kind_) {
     case Kind::dashedCircle:
       p.setPen(QPen(colour_, 1, Qt::DashLine));
@@ -103,9 +103,9 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
       p.drawEllipse(r);
       break;
     case Kind::filledDot:
-      p.setPen(Qt::NoPen);
+      p.setPen(colour_);
       p.setBrush(colour_);
-      p.drawEllipse(QRectF(rect()));
+      p.drawEllipse(r);
       break;
   }
 }

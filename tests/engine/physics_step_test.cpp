@@ -378,14 +378,56 @@ TEST_F(Tick, BallRunningAlongASideCushionDoesNotHangTheTick) {
   }
 }
 
+// Balls re-spotted on the spot line touch (6, 9 and 4 here, at 2200, 2100 and 2000). Struck by
+// the cue ball, the 6 runs straight down past the 9's side; its heading, re-derived after each
+// contact, leans a hair towards the 9, so the pair met again at time 0 until the tick's passes
+// ran out, and the 3, reaching the bottom cushion in the same tick, went through it. The table
+// is the one a scripted game (soak game 431206) reached, to the bit.
+TEST_F(Tick, ABallGrazingATouchingBallDoesNotHangTheTickOrLetAnotherPastACushion) {
+  const struct {
+    Single x, y, vx, vy, speed, direction;
+    bool onTable;
+  } table[10] = {
+      {0x1.1f53a6p+11, 0x1.5c3ea2p+9, -0x1.f69212p+9, -0x1.3f153ep+9, 0x1.29a76p+10, -0x1.49b73ep+1, true},
+      {0x1.553548p+6, 0x1.1f8p+10, 0, 0, 0, 0x1.b61792p+0, false},
+      {0x1.9p+5, 0x1.141cfep+10, 0, 0, 0, -0x1.72ccfp+1, false},
+      {0x1.8679bcp+10, 0x1.50af6cp+6, 0x1.47f05ep+9, -0x1.024272p+10, 0x1.31ea3cp+10, -0x1.014ec6p+0, true},
+      {0x1.f4p+10, 0x1.2cp+9, 0, 0, 0, 0, true},
+      {0x1.9p+5, 0x1.154af4p+10, 0, 0, 0, 0x1.707a6cp+1, false},
+      {0x1.13p+11, 0x1.2cp+9, 0, 0, 0, 0, true},
+      {0x1.076658p+11, 0x1.52cb0cp+6, 0, 0, 0, 0x1.69e34ep+0, true},
+      {0x1.cc5004p+10, 0x1.34d516p+9, 0, 0, 0, 0x1.06b0ap+1, true},
+      {0x1.068p+11, 0x1.2cp+9, 0, 0, 0, 0, true},
+  };
+  for (std::size_t i = 0; i < 10; ++i) {
+    BallRecord& b = f.g.balls[i];
+    b = BallRecord{};
+    b.x = table[i].x;
+    b.y = table[i].y;
+    b.vx = table[i].vx;
+    b.vy = table[i].vy;
+    b.speed = table[i].speed;
+    b.direction = table[i].direction;
+    b.onTable = table[i].onTable;
+  }
+  stepBalls(f.g);
+  EXPECT_GE(ball(3).y, kCushionBottomY);
+  EXPECT_GT(ball(3).vy, 0) << "turned back by the bottom cushion";
+  EXPECT_LE(f.screen.pumps, 10) << "a handful of passes";
+  EXPECT_LT(ball(4).vx, 0) << "the 9 passed the 6's push on to the 4";
+}
+
 TEST_F(Tick, EndsAfterItsPassLimitEvenWhenEventsKeepComing) {
-  // A handler run by the event pump that keeps pushing two balls into each other.
+  // A handler run by the event pump that keeps pushing ball 1 into ball 2 or 3 in turn (the
+  // same pair met again at once would be passed over).
   struct PushingScreen : testing::FakeScreen {
     GameState* g = nullptr;
     void pumpEvents() override {
       FakeScreen::pumpEvents();
+      const int partner = 2 + pumps % 2;
       placeBall(*g, 1, 1000, 600, 500, 0);
-      placeBall(*g, 2, 1090, 600);
+      placeBall(*g, partner, 1090, 600);
+      placeBall(*g, 5 - partner, 1500, 900);
     }
   } pushing;
   pushing.g = &f.g;

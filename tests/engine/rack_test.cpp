@@ -134,10 +134,12 @@ TEST_F(StartRackTest, StartsTheBreakWithCountersClearedAndKeepsShotState) {
   EXPECT_FALSE(g.form[Ctl::mnuRetry].enabled);
   // Not the rack's to reset.
   EXPECT_TRUE(g.ballInHand);
-  EXPECT_EQ(g.firstHit, 2);
-  EXPECT_EQ(g.shotPocketedCount, 1);
-  EXPECT_EQ(g.shotPocketed[0], 7);
   EXPECT_EQ(g.swingPhase, 1.25f);
+  // The shot that was running has ended: what it recorded is dropped.
+  EXPECT_EQ(g.firstHit, 0);
+  EXPECT_FALSE(g.firstHitPending);
+  EXPECT_EQ(g.shotPocketedCount, 0);
+  EXPECT_EQ(g.shotPocketed[0], 0);
 }
 
 // The swing, seen as angles: the marker on a circle around the 1-ball's centre,

@@ -1,11 +1,16 @@
 #include "platform/profile.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "state/game_state.h"
 #include "platform/folders.h"
@@ -220,6 +225,76 @@ TEST(Profile, ReadOnlyFolderRefusesTheWrite) {
   std::filesystem::create_directory(sub);
   ::chmod(sub.c_str(), 0555);
   EXPECT_FALSE(writePrivateProfileString("S", "K", "v", sub + "/VELKOR.INI"));
+}
+
+std::vector<std::string> namesIn(const std::string& dir) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) {
+    names.push_back(e.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Copies killed at any moment of a save leave nothing behind once the next save has run.
+TEST(Profile, SavesKilledMidWriteLeaveNoTemporaryFile) {
+  TempFolder t;
+  const std::string settings = t.file("VELKOR.INI");
+  const std::string score = t.file("VKSCORE.INI");
+  // What an older build left: the temporary file of a copy that no longer runs.
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  writeBytes(t.file(".VKSCORE.INI." + std::to_string(gone) + ".tmp"), "[SOLO]\n");
+
+  const std::string name(20000, 'n');  // long enough that kills land inside the write
+  for (int kill = 0; kill < 200; ++kill) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (int i = 0;; ++i) {
+        writePrivateProfileString("SOLO", "Name01", name + std::to_string(i), score);
+        writePrivateProfileString("VELKOR", "SOUND", std::to_string(i), settings);
+      }
+    }
+    ::usleep(static_cast<useconds_t>(200 + (kill * 37) % 3000));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+  }
+  EXPECT_TRUE(writePrivateProfileString("SOLO", "Shots01", " 1", score));
+  EXPECT_TRUE(writePrivateProfileString("VELKOR", "BGM", "-1", settings));
+  EXPECT_EQ(namesIn(t.dir()), (std::vector<std::string>{"VELKOR.INI", "VKSCORE.INI"}));
+  EXPECT_EQ(getPrivateProfileInt("SOLO", "Shots01", 0, score), 1);
+}
+
+// Dotfile managers put links where the files belong: a save writes the file the link points
+// to, through any chain of links, and leaves the links as they are.
+TEST(Profile, SaveThroughASymbolicLinkWritesItsTargetAndKeepsTheLink) {
+  TempFolder t;
+  std::filesystem::create_directory(t.file("dotfiles"));
+  const std::string target = t.file("dotfiles/VELKOR.INI");
+  writeBytes(target, "[VELKOR]\nSOUND= 1\n");
+  std::filesystem::create_symlink("dotfiles/VELKOR.INI", t.file("VELKOR.INI"));
+  std::filesystem::create_symlink(t.file("VELKOR.INI"), t.file("again.ini"));
+
+  EXPECT_TRUE(writePrivateProfileString("VELKOR", "SOUND", " 0", t.file("VELKOR.INI")));
+  EXPECT_TRUE(writePrivateProfileString("VELKOR", "BGM", "-1", t.file("again.ini")));
+  EXPECT_TRUE(std::filesystem::is_symlink(t.file("VELKOR.INI")));
+  EXPECT_TRUE(std::filesystem::is_symlink(t.file("again.ini")));
+  EXPECT_EQ(readBytes(target), "[VELKOR]\nSOUND= 0\nBGM=-1\n");
+  EXPECT_EQ(namesIn(t.file("dotfiles")), (std::vector<std::string>{"VELKOR.INI"}));
+
+  // A link to a file not made yet: the save makes it.
+  std::filesystem::create_symlink("dotfiles/VKSCORE.INI", t.file("VKSCORE.INI"));
+  EXPECT_TRUE(writePrivateProfileString("QUIB", "LV", " 3", t.file("VKSCORE.INI")));
+  EXPECT_TRUE(std::filesystem::is_symlink(t.file("VKSCORE.INI")));
+  EXPECT_EQ(readBytes(t.file("dotfiles/VKSCORE.INI")), "[QUIB]\nLV= 3\n");
+
+  // Links in a loop name no file: the save fails and changes nothing.
+  std::filesystem::create_symlink("loop.b", t.file("loop.a"));
+  std::filesystem::create_symlink("loop.a", t.file("loop.b"));
+  EXPECT_FALSE(writePrivateProfileString("S", "K", "v", t.file("loop.a")));
+  EXPECT_TRUE(std::filesystem::is_symlink(t.file("loop.a")));
 }
 
 TEST(Profile, TooLargeFileIsNeitherReadNorReplaced) {

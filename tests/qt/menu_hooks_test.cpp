@@ -48,7 +48,7 @@ class MenuHooksTest : public ::testing::Test {
 
 TEST_F(MenuHooksTest, TitleScreenTakesThePlaceOfPicMenuWithEveryControlOnIt) {
   EXPECT_EQ(widget(Ctl::picMenu), title);
-  EXPECT_EQ(title->geometry(), QRect(0, 0, 540, 365));
+  EXPECT_EQ(title->geometry(), QRect(0, 0, 540, 372));
   EXPECT_TRUE(title->isVisible());
   for (Ctl c : {Ctl::picSoloPlay0, Ctl::picExit1, Ctl::picColor0, Ctl::lblHelp}) {
     ASSERT_NE(widget(c), nullptr) << controlName(c);

@@ -223,7 +223,7 @@ TEST_F(TableDrawingTest, PalettisedSheetFileKeepsMaskAndShadowExact) {
   const QImage file(VELKOR_ASSET_DIR "/vk256.bmp");
   EXPECT_EQ(file.format(), QImage::Format_Indexed8);
   EXPECT_EQ(file.size(), QSize(540, 360));
-  EXPECT_EQ(QImage(VELKOR_ASSET_DIR "/vkmnu256.bmp").size(), QSize(540, 365));
+  EXPECT_EQ(QImage(VELKOR_ASSET_DIR "/vkmnu256.bmp").size(), QSize(540, 372));
 }
 
 }  // namespace

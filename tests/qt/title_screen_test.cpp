@@ -35,7 +35,7 @@ struct Place {
 
 TEST(TitleScreenWidget, ControlsStandAtTheirPlacesWithTheirTooltips) {
   TitleFixture f;
-  EXPECT_EQ(f.title().geometry(), QRect(0, 0, 540, 365));
+  EXPECT_EQ(f.title().geometry(), QRect(0, 0, 540, 372));
   const Place places[] = {
       {Ctl::picSoloPlay1, {16, 56, 163, 41}, "独り撞きモード"},
       {Ctl::picVSCPU1, {216, 56, 135, 41}, "成長する思考ルーチン\"quib\"と対戦"},
@@ -116,7 +116,7 @@ TEST(TitleArt, LitButtonsAndOffSwitchesLookClearlyDifferent) {
                              makeTitleSwitchPicture(s, false, under)),
               0.2);
   }
-  EXPECT_EQ(makeTitleBackground().size(), QSize(540, 365));
+  EXPECT_EQ(makeTitleBackground().size(), QSize(540, 372));
 }
 
 TEST(MenuLabelsWidget, LabelsMirrorTheFormAndIgnoreHoverDuringAShot) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,26 @@ TEST(MenuHandlers, BackBeforeTheFirstShotOfARackOnlyRedraws) {
   for (std::size_t i = 0; i < before.size(); ++i) {
     EXPECT_EQ(f.g.balls[i].x, before[i].x) << "ball " << i;
     EXPECT_EQ(f.g.balls[i].y, before[i].y) << "ball " << i;
+  }
+}
+
+// F2 and the "Start" label start the same new rack, and the status strip shows its counts.
+TEST(MenuHandlers, F2AndTheStartLabelBothRedrawTheStatusStripOfTheNewRack) {
+  for (bool label : {false, true}) {
+    MenuFixture f;
+    f.startSolo();
+    f.g.shotCount = 7;
+    f.g.turnCount = 5;
+    if (label) {
+      lblMenu_Click(f.g, 1);
+    } else {
+      mnuStart_click(f.g);
+    }
+    EXPECT_EQ(f.g.shotCount, 0) << label;
+    const auto& calls = f.screen.calls;
+    const auto strip = std::find(calls.begin(), calls.end(), "showInfomation");
+    ASSERT_NE(strip, calls.end()) << label;
+    EXPECT_LT(std::find(calls.begin(), calls.end(), "drawTable"), strip) << "after the rack";
   }
 }
 

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "platform/profile.h"
+#include "screen/logic/menu_handlers.h"
 #include "support/fake_screen.h"
 
 namespace velkor {
@@ -164,6 +165,24 @@ TEST_F(StartupTest, SetsCaptionLayoutScaleAndTimers) {
   EXPECT_EQ(seen, order);
 }
 
+// On a 120-dpi screen (12 twips per pixel) every conversion uses that one value: the window's
+// size and place, which the message box centres itself on, and the font sizes, also those set
+// again later.
+TEST_F(StartupTest, TheScreensTwipsPerPixelServeEveryConversion) {
+  env.frame.twipsPerPixelX = 12;
+  env.frame.twipsPerPixelY = 12;
+  env.screenWidthTwips = 1280L * 12;
+  env.screenHeightTwips = 1024L * 12;
+  ASSERT_TRUE(load());
+  const Form& m = f.g.form;
+  EXPECT_EQ(f.g.twipsPerPixelX, 12);
+  EXPECT_EQ(f.g.twipsPerPixelY, 12);
+  EXPECT_FLOAT_EQ(m[Ctl::MFVELKOR].width, (2 * env.frame.border + 540) * 12);
+  EXPECT_FLOAT_EQ(m[Ctl::MFVELKOR].left, (1280 * 12 - m[Ctl::MFVELKOR].width) / 2);
+  picSoloPlay_Click(f.g, 0);
+  EXPECT_FLOAT_EQ(m[Ctl::cmdShot].fontSize, 15) << "25 pixels";
+}
+
 TEST_F(StartupTest, JapaneseSystemGetsJapaneseCaptionsAndFont) {
   setenv("LC_ALL", "ja_JP.UTF-8", 1);
   ASSERT_TRUE(load());
@@ -172,6 +191,65 @@ TEST_F(StartupTest, JapaneseSystemGetsJapaneseCaptionsAndFont) {
   EXPECT_EQ(f.g.form[Ctl::mnuGame].caption, "ゲーム(&G)");
   EXPECT_EQ(f.g.form[Ctl::lblQuibsMessage].fontName, "ＭＳ ゴシック");
 }
+
+TEST_F(StartupTest, MusicStoredOffIsSwitchedOffBeforeTheTableIsFilled) {
+  writeSettings("[VELKOR]\nBGM=0\n");
+  ASSERT_TRUE(load());
+  // The switch runs before the track table exists: its five closes name no file.
+  EXPECT_EQ(f.audio.calls, std::vector<std::string>(5, "mci close "));
+  EXPECT_FALSE(f.g.timBGM.enabled());
+  EXPECT_EQ(f.g.trackTable[0].file, "menu.mid");
+  // The table's fill leaves the title scene wanted; the timer stays off until the switch.
+  EXPECT_EQ(f.g.bgmScene, bgmMenu);
+}
+
+TEST_F(StartupTest, MusicStoredOnLeavesTheTitleTrackForTheTimersFirstTick) {
+  ASSERT_TRUE(load());
+  EXPECT_TRUE(f.audio.calls.empty());
+  EXPECT_TRUE(f.g.timBGM.enabled());
+  EXPECT_EQ(f.g.timBGM.interval(), 500);
+  EXPECT_EQ(f.g.bgmScene, bgmMenu);
+  EXPECT_EQ(f.g.bgmPrevScene, bgmOff);
+  EXPECT_EQ(f.g.form[Ctl::MFVELKOR].caption, "VELKOR Ver.3.02");
+}
+
+// Remembers how many media commands had gone out when the program ended.
+class EndingScreen : public testing::FakeScreen {
+ public:
+  explicit EndingScreen(const testing::FakeAudio& audio) : audio_(audio) {}
+  void endProgram() override { mciAtEnd.push_back(audio_.calls); }
+  std::vector<std::vector<std::string>> mciAtEnd;
+
+ private:
+  const testing::FakeAudio& audio_;
+};
+
+struct ExitCase {
+  const char* name;
+  void (*exit)(GameState&);
+};
+
+class EveryExit : public StartupTest, public ::testing::WithParamInterface<ExitCase> {};
+
+TEST_P(EveryExit, ClosesTheFiveTracksBeforeTheProgramEnds) {
+  ASSERT_TRUE(load());
+  EndingScreen screen(f.audio);
+  f.g.screen = &screen;
+  f.audio.calls.clear();
+  GetParam().exit(f.g);
+  const std::vector<std::string> closes = {"mci close menu.mid", "mci close record.mid",
+                                           "mci close game1.mid", "mci close game2.mid",
+                                           "mci close game3.mid"};
+  ASSERT_EQ(screen.mciAtEnd.size(), 1u);
+  EXPECT_EQ(screen.mciAtEnd[0], closes);
+  EXPECT_EQ(f.audio.calls, closes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exits, EveryExit,
+    ::testing::Values(ExitCase{"Unload", Form_Unload}, ExitCase{"ExitMenuItem", mnuExit_Click},
+                      ExitCase{"ExitPicture", [](GameState& g) { picExit_Click(g, 0); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace velkor

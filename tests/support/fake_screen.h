@@ -40,7 +40,12 @@ class FakeScreen : public Screen {
     calls.push_back(std::string("window ") + windowName(w));
     if (onModal) onModal(w);
   }
-  void pumpEvents() override { ++pumps; }
+  void pumpEvents() override {
+    ++pumps;
+    if (onPump) onPump();
+  }
+  // What the user does while the physics step lets window events run.
+  std::function<void()> onPump;
   int pumps = 0;
   void loadBallSprites() override { calls.push_back("sprites"); }
   void loadPicture(Picture which, const std::string& file) override {
@@ -73,16 +78,28 @@ class FakeSound : public Sound {
   void playDropSound(Single s) override { calls.push_back({"drop", s}); }
 };
 
+// Each entry is a call: "wav vmin.wav 0x11", "mci open menu.mid".
+class FakeAudio : public Audio {
+ public:
+  std::vector<std::string> calls;
+  void sndPlaySound(const std::string& file, unsigned flags) override {
+    calls.push_back("wav " + file + (flags == 0x11 ? " 0x11" : flags == 0x01 ? " 0x01" : " ?"));
+  }
+  void mciSendString(const std::string& command) override { calls.push_back("mci " + command); }
+};
+
 // A game state wired to fakes and a fixed random sequence.
 struct Fixture {
   Fixture() {
     g.screen = &screen;
     g.sound = &sound;
+    g.audio = &audio;
     g.random = &random;
   }
   GameState g;
   FakeScreen screen;
   FakeSound sound;
+  FakeAudio audio;
   SequenceRandom random;
 };
 

@@ -11,29 +11,12 @@
 
 #include "support/temp_folder.h"
 
+#include "support/sim_runner.h"
+
 namespace {
 
-struct SimRun {
-  int status;
-  std::string out;
-};
-
-// Runs velkor-sim on the script; standard error joins the output.
-SimRun runSim(const std::string& script) {
-  char path[] = "/tmp/velkor-sim-XXXXXX";
-  const int fd = mkstemp(path);
-  EXPECT_GE(fd, 0);
-  close(fd);
-  std::ofstream(path) << script;
-  const std::string cmd = std::string(VELKOR_SIM_PATH) + " < " + path + " 2>&1";
-  FILE* p = popen(cmd.c_str(), "r");
-  std::string out;
-  char buf[4096];
-  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  const int status = pclose(p);
-  std::remove(path);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
+using velkor::testing::SimRun;
+using velkor::testing::runSimJoined;
 
 // Every ball off the table, then the given ones placed.
 std::string table(const std::string& balls) {
@@ -58,7 +41,7 @@ struct ChooseCase {
 class Choose : public ::testing::TestWithParam<ChooseCase> {};
 
 TEST_P(Choose, PrintsThePlanTheChoosersThePowerAndTheAim) {
-  const SimRun r = runSim(GetParam().script + "choose\n");
+  const SimRun r = runSimJoined(GetParam().script + "choose\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, GetParam().expected);
 }
@@ -316,12 +299,12 @@ INSTANTIATE_TEST_SUITE_P(Tables, Choose, ::testing::ValuesIn(kChooseCases),
 TEST(OpponentCommands, MatchEndsRaiseTheStoredLevelAcrossRuns) {
   velkor::testing::TempFolder t;
   const std::string dir = "inidir " + t.dir() + "\n";
-  SimRun r = runSim(dir + "loadquib\nquib\nmatchend you\nquib\n");
+  SimRun r = runSimJoined(dir + "loadquib\nquib\nmatchend you\nquib\n");
   EXPECT_EQ(r.out, "quib 1 0\nquib 1 1\n");
-  r = runSim(dir + "loadquib\nquib\nmatchend you\nquib\nmatchend cpu\nquib\n");
+  r = runSimJoined(dir + "loadquib\nquib\nmatchend you\nquib\nmatchend cpu\nquib\n");
   EXPECT_EQ(r.out, "quib 1 1\nquib 2 0\nquib 2 0\n");
-  r = runSim(dir + "level 11\nsavequib\n");
-  r = runSim(dir + "loadquib\nquib\nmatchend you\nmatchend you\nquib\n");
+  r = runSimJoined(dir + "level 11\nsavequib\n");
+  r = runSimJoined(dir + "loadquib\nquib\nmatchend you\nmatchend you\nquib\n");
   EXPECT_EQ(r.out, "quib 11 0\nquib 11 0\n");
   EXPECT_EQ(velkor::testing::readBytes(t.file("VKSCORE.INI")), "[QUIB]\nLV= 11\nPG= 0\n");
 }
@@ -340,7 +323,7 @@ TEST(OpponentCommands, BadArgumentsStopTheScript) {
       {"choose 1\n", "line 1: choose: expects 0 arguments\n"},
   };
   for (const Case& c : cases) {
-    const SimRun r = runSim(c.script);
+    const SimRun r = runSimJoined(c.script);
     EXPECT_EQ(r.status, 2) << c.script;
     EXPECT_EQ(r.out, c.reason) << c.script;
   }

@@ -11,36 +11,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "support/sim_runner.h"
+
 namespace {
 
-struct SimRun {
-  int status;
-  std::string out;
-};
+using velkor::testing::SimRun;
+using velkor::testing::runSimJoined;
 
-// Runs velkor-sim on the script; standard error joins the output.
-SimRun runSim(const std::string& script) {
-  char path[] = "/tmp/velkor-sim-XXXXXX";
-  const int fd = mkstemp(path);
-  EXPECT_GE(fd, 0);
-  close(fd);
-  std::ofstream(path) << script;
-  const std::string cmd = std::string(VELKOR_SIM_PATH) + " < " + path + " 2>&1";
-  FILE* p = popen(cmd.c_str(), "r");
-  std::string out;
-  char buf[4096];
-  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  const int status = pclose(p);
-  std::remove(path);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
-std::vector<std::string> lines(const std::string& s) {
-  std::vector<std::string> v;
-  std::istringstream in(s);
-  for (std::string l; std::getline(in, l);) v.push_back(l);
-  return v;
-}
+using velkor::testing::lines;
 
 // The words of the line "ball N ..." of a print.
 std::vector<double> ballLine(const std::string& out, int n) {
@@ -57,7 +35,7 @@ std::vector<double> ballLine(const std::string& out, int n) {
 }
 
 TEST(RackSim, GeometryCommandsPrintTheFlagsOfTheirFunctions) {
-  const SimRun r = runSim(
+  const SimRun r = runSimJoined(
       "rack\n"
       "blocked 600 600 1790 600\n"     // the 1-ball at the end counts
       "blocked 600 600 1790 600 1\n"   // skipped
@@ -75,7 +53,7 @@ TEST(RackSim, GeometryCommandsPrintTheFlagsOfTheirFunctions) {
 }
 
 TEST(RackSim, ShootLaunchesTheBreakAtTwentyPercentMore) {
-  const SimRun r = runSim(
+  const SimRun r = runSimJoined(
       "startrack\n"
       "aim 600 900\n"
       "spin -1 0.5\n"
@@ -90,7 +68,7 @@ TEST(RackSim, ShootLaunchesTheBreakAtTwentyPercentMore) {
 }
 
 TEST(RackSim, PowerAndSwingFollowTheBar) {
-  const SimRun r = runSim(
+  const SimRun r = runSimJoined(
       "rack\n"
       "power 50\n"
       "aim 1600 600\n"
@@ -109,7 +87,7 @@ TEST(RackSim, FullPowerBreakFromTheRackScattersByTheTable) {
   std::string script = "draws 0.5\nstartrack\nshoot\n";
   for (int tick = 1; tick <= 4; ++tick) script += "move 0 0.05\n" + std::string(tick >= 3 ? "print\n" : "");
   script += "onaim\nbreak\nprint\n";
-  const SimRun r = runSim(script);
+  const SimRun r = runSimJoined(script);
   ASSERT_EQ(r.status, 0) << r.out;
   const std::vector<std::string> all = lines(r.out);
   ASSERT_EQ(all.size(), 36u) << r.out;
@@ -152,7 +130,7 @@ TEST(RackSim, FullPowerBreakFromTheRackScattersByTheTable) {
 // breakshot is the shot tick's own break: a cue ball placed beyond the contact line and
 // shot away from the rack meets it on the first tick, and the contact sounds.
 TEST(RackSim, BreakShotFromBeyondTheContactLineMeetsTheRackAtOnce) {
-  const SimRun r = runSim(
+  const SimRun r = runSimJoined(
       "draws 0.5\nstartrack\nball 0 1750 600\naim 1700 600\nshoot\nbreakshot\nprint\n");
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("contact tick 1\n"), std::string::npos) << r.out;
@@ -174,7 +152,7 @@ TEST(RackSim, BadArgumentsStopTheScriptBeforeItRuns) {
       {"bank 1 2 3 4 101 10\n", "line 1: bank: '10' is outside 0..9"},
   };
   for (const auto& c : cases) {
-    const SimRun r = runSim(c.script);
+    const SimRun r = runSimJoined(c.script);
     EXPECT_EQ(r.status, 2) << c.script;
     EXPECT_EQ(r.out, std::string(c.reason) + "\n") << c.script;
   }

@@ -5,23 +5,18 @@
 #include <sstream>
 
 #include "support/temp_folder.h"
+#include "support/sim_runner.h"
 #include "tools/sim/sim.h"
 
 namespace velkor {
 namespace {
 
-std::string run(const std::string& script) {
-  std::istringstream in(script);
-  std::ostringstream out;
-  std::ostringstream err;
-  EXPECT_EQ(sim::runScript(in, out, err), 0) << err.str();
-  return out.str();
-}
+using testing::runScriptOk;
 
 TEST(RecordsCommands, InidirPointsLoadAndSaveAtAnotherFolder) {
   testing::TempFolder t;
   std::string dir = t.file("conf");
-  std::string out = run("inidir " + dir + "\nloadrecords\nsaverecords\nrecords\n");
+  std::string out = runScriptOk("inidir " + dir + "\nloadrecords\nsaverecords\nrecords\n");
   std::istringstream lines(out);
   std::string first;
   std::getline(lines, first);
@@ -38,7 +33,7 @@ TEST(RecordsCommands, ReportsFileContentsThroughLoad) {
   testing::writeBytes(t.file("VKSCORE.INI"),
                       "[SOLO]\nName01=Ann\nShots01= 14\nBalls01=123456789\n"
                       "[VSCPU]\nYouWon01= 3\nLevelOfQuib01= 5\n");
-  std::string out = run("inidir " + t.dir() + "\nloadrecords\nrecords\n");
+  std::string out = runScriptOk("inidir " + t.dir() + "\nloadrecords\nrecords\n");
   EXPECT_NE(out.find("solo 1 \"Ann                 \" 14 10 3600 \"123456789\" 9 \"98/01/01\" 1\n"),
             std::string::npos)
       << out;
@@ -69,7 +64,7 @@ std::string linesStarting(const std::string& out, const std::string& prefix) {
 
 TEST(RecordsCommands, RankedSoloGameEntersTheDefaultTableWithTodaysDate) {
   testing::TempFolder t;
-  std::string out = run("inidir " + t.dir() +
+  std::string out = runScriptOk("inidir " + t.dir() +
                         "\nloadrecords\ntoday 26/12/10\nrank solo Ann_Lee 14 6 95 120000009\n"
                         "candidate solo\nrecords\n");
   EXPECT_EQ(linesStarting(out, "rank "), "rank solo -1\n");
@@ -90,7 +85,7 @@ TEST(RecordsCommands, RowsSetAsLoadedAndEqualCandidateStaysOut) {
               " 12 5 95 123456789 26/01/0" + std::to_string(i % 10) + "\n";
   }
   script += "today 26/12/10\nrank solo Ann 12 5 95 123456789\ncandidate solo\nrecords\n";
-  std::string out = run(script);
+  std::string out = runScriptOk(script);
   EXPECT_EQ(linesStarting(out, "rank "), "rank solo 0\n");
   EXPECT_EQ(linesStarting(out, "solo 11 "),
             "solo 11 \"Ann                 \" 12 5 95 \"123456789\" 9 \"26/12/10\" 0\n");
@@ -99,7 +94,7 @@ TEST(RecordsCommands, RowsSetAsLoadedAndEqualCandidateStaysOut) {
 }
 
 TEST(RecordsCommands, RowTextsAreBlankedPaddedAndCut) {
-  std::string out = run(
+  std::string out = runScriptOk(
       "row solo 3 A_very_long_name_that_goes_on 1 2 3 12_ 98/1/1__ignored\n"
       "row vscpu 11 Bo 3 1 26/12/10 400 7\ncandidate vscpu\nrecords\n");
   EXPECT_EQ(linesStarting(out, "solo 3 "),
@@ -110,7 +105,7 @@ TEST(RecordsCommands, RowTextsAreBlankedPaddedAndCut) {
 
 TEST(RecordsCommands, VersusRankingNeedsAWonMatchAndOrdersByLevelFirst) {
   testing::TempFolder t;
-  std::string out = run("inidir " + t.dir() +
+  std::string out = runScriptOk("inidir " + t.dir() +
                         "\nloadrecords\ntoday 26/12/10\n"
                         "rank vscpu Ann 3 1 400 4\n"
                         "rank vscpu Bob 1 3 10 11\ncandidate vscpu\n"

@@ -5,31 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "support/sim_runner.h"
 #include "support/temp_folder.h"
 #include "tools/sim/sim.h"
 
 namespace velkor::sim {
 namespace {
 
-struct Output {
-  int status;
-  std::vector<std::string> lines;
-  std::string err;
-};
-
-Output run(const std::string& script) {
-  std::istringstream in(script);
-  std::ostringstream out, err;
-  Output o;
-  o.status = runScript(in, out, err);
-  std::istringstream text(out.str());
-  for (std::string l; std::getline(text, l);) o.lines.push_back(l);
-  o.err = err.str();
-  return o;
-}
+using Output = velkor::testing::SimLines;
+using velkor::testing::runScriptLines;
 
 TEST(SimRules, MatchAgainstTheComputerShowsTheSetUpAndItsDefaults) {
-  const Output o = run("mode versuscpu\nstate\n");
+  const Output o = runScriptLines("mode versuscpu\nstate\n");
   ASSERT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(o.lines, (std::vector<std::string>{
                          "window frmChangeVsMode",
@@ -57,7 +44,7 @@ TEST(SimRules, SetupAnswersTheNextSetUpWindow) {
         "player 1 \"Player2\" 0 0"}},
   };
   for (const Case& c : cases) {
-    const Output o = run(c.script);
+    const Output o = runScriptLines(c.script);
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.lines, c.lines) << c.script;
   }
@@ -65,7 +52,7 @@ TEST(SimRules, SetupAnswersTheNextSetUpWindow) {
 
 TEST(SimRules, AMatchToOneEndsWithTheResultWindowAfterTheWinnersMessage) {
   // The default draws make the break drop the 9-ball.
-  const Output o = run("setup You quib 1 ok\nmode versuscpu\nshot\nrun\nstate\n");
+  const Output o = runScriptLines("setup You quib 1 ok\nmode versuscpu\nshot\nrun\nstate\n");
   ASSERT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(o.lines, (std::vector<std::string>{
                          "window frmChangeVsMode", "message You are Winner!", "window frmVsResult",
@@ -78,7 +65,7 @@ TEST(SimRules, EnternameAnswersTheNameEntryOfARankedGame) {
   // The default draws make the break drop the 9-ball: a one-turn game enters the table.
   const std::string game = "inidir " + folder.dir() + "\nloadrecords\n";
   const std::string play = "mode solo\nshot\nrun\n";
-  Output o = run(game + "entername Ann_Lee\n" + play + "records\n");
+  Output o = runScriptLines(game + "entername Ann_Lee\n" + play + "records\n");
   ASSERT_EQ(o.status, 0) << o.err;
   ASSERT_GE(o.lines.size(), 3u);
   EXPECT_EQ(o.lines[0], "window frmRecord");
@@ -88,7 +75,7 @@ TEST(SimRules, EnternameAnswersTheNameEntryOfARankedGame) {
             std::string::npos);
 
   // Without it the box is left empty; the name asked before is not reused.
-  o = run(game + "names Bob Carl\n" + play + "state\n");
+  o = runScriptLines(game + "names Bob Carl\n" + play + "state\n");
   ASSERT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(o.lines[1], "window frmInputBox");
   EXPECT_EQ(o.lines[4], "player 0 \"\" 0 0");
@@ -98,14 +85,14 @@ TEST(SimRules, SetupAndEnternameRejectBadArguments) {
   for (const char* script : {"setup Ann Bob 16 ok\n", "setup Ann Bob 0 ok\n",
                              "setup Ann Bob 3 maybe\n", "setup Ann Bob 3\n", "entername\n",
                              "entername Ann Lee\n"}) {
-    const Output o = run(script);
+    const Output o = runScriptLines(script);
     EXPECT_EQ(o.status, 2) << script;
     EXPECT_TRUE(o.lines.empty()) << script;
   }
 }
 
 TEST(SimRules, NamesAreStoredAtTheirFixedWidth) {
-  const Output o = run("mode versus\nnames Ann Bartholomew-the-Great\nstate\n");
+  const Output o = runScriptLines("mode versus\nnames Ann Bartholomew-the-Great\nstate\n");
   ASSERT_EQ(o.status, 0) << o.err;
   ASSERT_EQ(o.lines.size(), 4u);
   EXPECT_EQ(o.lines[2], "player 0 \"Ann\" -1 0");
@@ -113,7 +100,7 @@ TEST(SimRules, NamesAreStoredAtTheirFixedWidth) {
 }
 
 TEST(SimRules, ShotRunsToItsEndAndIsCounted) {
-  const Output o = run("mode solo\nshot\ntick 3\nstate\nrun\nstate\n");
+  const Output o = runScriptLines("mode solo\nshot\ntick 3\nstate\nrun\nstate\n");
   ASSERT_EQ(o.status, 0) << o.err;
   ASSERT_GE(o.lines.size(), 3u);
   EXPECT_EQ(o.lines[0], "state 0 0 1 0 0 -1 1") << "three ticks in: the break still rolls";
@@ -129,13 +116,13 @@ TEST(SimRules, ShotRunsToItsEndAndIsCounted) {
 }
 
 TEST(SimRules, TakeBackWhileTheShotRunsIsRefused) {
-  const Output o = run("mode solo\nshot\ntick\ntakeback\nstate\n");
+  const Output o = runScriptLines("mode solo\nshot\ntick\ntakeback\nstate\n");
   ASSERT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(o.lines.at(0), "state 0 0 1 0 0 -1 1");
 }
 
 TEST(SimRules, TickWithoutAShotDoesNothing) {
-  const Output o = run("mode menu\ntick 5\nrun\nstate\n");
+  const Output o = runScriptLines("mode menu\ntick 5\nrun\nstate\n");
   ASSERT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(o.lines.at(0), "run 0");
   EXPECT_EQ(o.lines.at(1), "state 3 0 0 0 0 -1 0");
@@ -144,7 +131,7 @@ TEST(SimRules, TickWithoutAShotDoesNothing) {
 TEST(SimRules, BadArgumentsAreRejectedBeforeAnythingRuns) {
   for (const char* script : {"state\nmode duel\n", "tick -1\n", "tick 10001\n", "names Ann\n",
                              "run 4\n"}) {
-    const Output o = run(script);
+    const Output o = runScriptLines(script);
     EXPECT_EQ(o.status, 2) << script;
     EXPECT_TRUE(o.lines.empty()) << script;
     EXPECT_FALSE(o.err.empty()) << script;

@@ -11,6 +11,7 @@
 #include "records/result_windows.h"
 #include "records/vs_setup.h"
 #include "screen/logic/timer_handlers.h"
+#include "sound/init_bgm_table.h"
 
 namespace velkor::sim {
 
@@ -23,8 +24,15 @@ void RecordingScreen::showModal(Window w) {
   if (onModal) onModal(w);
 }
 
-Sim::Sim(std::ostream& o) : screen(o), out(o) {
+void RecordingAudio::mciSendString(const std::string& command) { out_ << "mci " << command << "\n"; }
+
+Sim::Sim(std::ostream& o) : audio(o), screen(o), out(o) {
   g.sound = &sound;
+  g.audio = &audio;
+  // The track table as start-up leaves it, but no scene until a command sets one.
+  initBgmTable(g);
+  g.bgmScene = bgmOff;
+  g.bgmPrevScene = bgmOff;
   g.screen = &screen;
   g.random = &random;
   // A hand-built scenario starts as a fresh shot, so its first contact is recorded.
@@ -118,6 +126,9 @@ const CommandTable& commands() {
     addRulesCommands(t);
     addRecordsCommands(t);
     addOpponentCommands(t);
+    addTurnCommands(t);
+    addSoundCommands(t);
+    addSoakCommands(t);
     return t;
   }();
   return table;

@@ -9,21 +9,53 @@
 #include <string>
 #include <vector>
 
+#include "sound/effect_sounds.h"
 #include "state/game_state.h"
+#include "tools/sim/demo_games.h"
 
 namespace velkor::sim {
 
-// Sounds asked for by the engine, in order.
+// Sounds asked for by the engine, in order; each then goes on to the effect operations.
 class RecordingSound : public Sound {
  public:
+  explicit RecordingSound(GameState& g) : effects_(g) {}
   struct Call {
     std::string kind;  // "hit", "wall", "drop"
     Single strength;
   };
-  void playHitSound(Single s) override { calls.push_back({"hit", s}); }
-  void playWallSound(Single s) override { calls.push_back({"wall", s}); }
-  void playDropSound(Single s) override { calls.push_back({"drop", s}); }
+  void playHitSound(Single s) override {
+    calls.push_back({"hit", s});
+    effects_.playHitSound(s);
+  }
+  void playWallSound(Single s) override {
+    calls.push_back({"wall", s});
+    effects_.playWallSound(s);
+  }
+  void playDropSound(Single s) override {
+    calls.push_back({"drop", s});
+    effects_.playDropSound(s);
+  }
   std::vector<Call> calls;
+
+ private:
+  EffectSounds effects_;
+};
+
+// The WAV files the effect operations asked to play (until 'wavs' prints them), and the
+// media commands, printed as they are sent.
+class RecordingAudio : public Audio {
+ public:
+  explicit RecordingAudio(std::ostream& out) : out_(out) {}
+  struct Wav {
+    std::string file;
+    unsigned flags;
+  };
+  void sndPlaySound(const std::string& file, unsigned flags) override { wavs.push_back({file, flags}); }
+  void mciSendString(const std::string& command) override;
+  std::vector<Wav> wavs;
+
+ private:
+  std::ostream& out_;
 };
 
 // Messages and windows that the rules showed, printed as they come.
@@ -56,10 +88,13 @@ struct Sim {
   GameState g;
   std::optional<SetupAnswer> nextSetup;
   std::optional<std::string> nextName;
-  RecordingSound sound;
+  RecordingSound sound{g};
+  RecordingAudio audio;
   RecordingScreen screen;
   SequenceRandom random;
   std::ostream& out;
+  GameClock gameClock{g};  // the paced timers on simulated time, for 'clock'
+  bool autopilot = false;  // player 0 (or the solo player) plays as the computer does
 };
 
 struct ParseError {
@@ -102,6 +137,9 @@ void addGeometryCommands(CommandTable& t);
 void addRulesCommands(CommandTable& t);
 void addRecordsCommands(CommandTable& t);
 void addOpponentCommands(CommandTable& t);
+void addTurnCommands(CommandTable& t);
+void addSoundCommands(CommandTable& t);
+void addSoakCommands(CommandTable& t);
 
 const CommandTable& commands();
 
