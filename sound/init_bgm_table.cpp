@@ -1,7 +1,5 @@
 #include "sound/init_bgm_table.h"
 
-#include "screen/logic/startup.h"
-
 namespace velkor {
 
 namespace {

@@ -26,6 +26,9 @@ using Long = std::int32_t;
 constexpr Single kPi = 3.1415926f;
 constexpr double kPiD = 3.1415926;
 
+// The program's version, shown by the version window, the title and the music's caption.
+inline const char* const kVersion = "3.02";
+
 // Stored or shown flags use the classic -1 / 0 convention.
 constexpr Integer flagValue(bool b) { return b ? Integer{-1} : Integer{0}; }
 

@@ -11,7 +11,6 @@
 
 namespace velkor {
 
-inline const char* const kVersion = "3.02";
 inline const char* const kSecondCopyJapanese = "このプログラムは複数起動することは出来ません。";
 inline const char* const kSecondCopyEnglish = "Velkor can't be loaded twice.";
 
