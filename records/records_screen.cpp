@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/text.h"
+#include "screen/logic/table_drawing.h"
 
 namespace velkor {
 

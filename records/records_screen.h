@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "screen/logic/table_drawing.h"
+#include "controls/coordinates.h"
 #include "state/form.h"
 #include "state/game_state.h"
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "state/game_state.h"
-#include "screen/logic/dialogs.h"
+#include "controls/coordinates.h"
 
 namespace velkor {
 

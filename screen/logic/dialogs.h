@@ -3,17 +3,10 @@
 
 #include <string>
 
+#include "controls/coordinates.h"
 #include "state/game_state.h"
 
 namespace velkor {
-
-// The screen as a window placement sees it, in twips.
-struct ScreenMetrics {
-  Single width = 1024 * 15;
-  Single height = 768 * 15;
-  Single twipsPerPixelX = 15;
-  Single twipsPerPixelY = 15;
-};
 
 // frmOpening: shown at start-up without waiting; closes on its sixth tick or at a click
 // and then shows the main window.

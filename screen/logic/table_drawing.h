@@ -7,27 +7,10 @@
 #include <ostream>
 #include <string>
 
+#include "controls/coordinates.h"
 #include "state/game_state.h"
 
 namespace velkor {
-
-struct PixelPoint {
-  int x = 0;
-  int y = 0;
-  bool operator==(const PixelPoint&) const = default;
-};
-// For test messages.
-inline std::ostream& operator<<(std::ostream& os, const PixelPoint& p) {
-  return os << '(' << p.x << ", " << p.y << ')';
-}
-
-struct PixelRect {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  bool operator==(const PixelRect&) const = default;
-};
 
 // Sizes of the pictures.
 constexpr int kSheetWidth = 540;

@@ -8,6 +8,7 @@
 #include "records/ranking.h"
 #include "records/record_tables.h"
 #include "screen/logic/menu_handlers.h"
+#include "screen/logic/table_drawing.h"
 #include "support/temp_folder.h"
 
 namespace velkor {
