@@ -15,6 +15,7 @@
 #include "engine/game_modes.h"
 #include "screen/qt/main_window.h"
 #include "screen/qt/table_renderer.h"
+#include "support/scroll_bar_clicks.h"
 
 namespace velkor {
 namespace {
@@ -153,19 +154,7 @@ struct VsSetupTest : ::testing::Test {
   }
   // One click on the bar's upper or lower arrow.
   static void clickArrow(QScrollBar* bar, bool up) {
-    QStyleOptionSlider opt;
-    opt.initFrom(bar);
-    opt.subControls = QStyle::SC_All;
-    opt.orientation = bar->orientation();
-    opt.minimum = bar->minimum();
-    opt.maximum = bar->maximum();
-    opt.sliderPosition = opt.sliderValue = bar->value();
-    opt.singleStep = bar->singleStep();
-    opt.pageStep = bar->pageStep();
-    const QRect r = bar->style()->subControlRect(
-        QStyle::CC_ScrollBar, &opt, up ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine,
-        bar);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, r.center());
+    testing::clickScrollBarPart(bar, up ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine);
   }
   GameState g;
 };

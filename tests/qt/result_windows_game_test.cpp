@@ -22,6 +22,7 @@
 #include "screen/qt/main_window.h"
 #include "screen/qt/result_dialogs.h"
 #include "support/temp_folder.h"
+#include "support/scroll_bar_clicks.h"
 
 namespace velkor {
 namespace {
@@ -79,18 +80,7 @@ class WindowAnswerer : public QObject {
     }
   }
   static void clickLowerArrow(QScrollBar* bar) {
-    QStyleOptionSlider opt;
-    opt.initFrom(bar);
-    opt.subControls = QStyle::SC_All;
-    opt.orientation = bar->orientation();
-    opt.minimum = bar->minimum();
-    opt.maximum = bar->maximum();
-    opt.sliderPosition = opt.sliderValue = bar->value();
-    opt.singleStep = bar->singleStep();
-    opt.pageStep = bar->pageStep();
-    const QRect r =
-        bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarAddLine, bar);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, r.center());
+    testing::clickScrollBarPart(bar, QStyle::SC_ScrollBarAddLine);
   }
 };
 

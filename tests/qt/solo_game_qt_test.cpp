@@ -23,6 +23,7 @@
 #include "screen/qt/dialogs.h"
 #include "screen/qt/main_window.h"
 #include "support/shot_planner.h"
+#include "support/scroll_bar_clicks.h"
 
 namespace velkor {
 namespace {
@@ -113,21 +114,11 @@ struct SoloGameOnWindow : ::testing::Test {
     auto* bar = qobject_cast<QScrollBar*>(window.widget(Ctl::HScroll1));
     ASSERT_TRUE(bar);
     for (int guard = 0; guard < 40 && bar->value() != wanted; ++guard) {
-      QStyleOptionSlider opt;
-      opt.initFrom(bar);
-      opt.subControls = QStyle::SC_All;
-      opt.orientation = bar->orientation();
-      opt.minimum = bar->minimum();
-      opt.maximum = bar->maximum();
-      opt.sliderPosition = opt.sliderValue = bar->value();
-      opt.singleStep = bar->singleStep();
-      opt.pageStep = bar->pageStep();
       const int diff = wanted - bar->value();
       QStyle::SubControl part = std::abs(diff) >= bar->pageStep()
                                     ? (diff < 0 ? QStyle::SC_ScrollBarSubPage : QStyle::SC_ScrollBarAddPage)
                                     : (diff < 0 ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine);
-      const QRect r = bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, part, bar);
-      QTest::mouseClick(bar, Qt::LeftButton, {}, r.center());
+      testing::clickScrollBarPart(bar, part);
     }
     ASSERT_EQ(bar->value(), wanted);
   }
