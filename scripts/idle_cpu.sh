@@ -3,7 +3,8 @@
 # fresh settings folder and prints the CPU it takes over 20 s, as a percentage of one core.
 # title (default): it stays on the title screen (the demonstration starts only after 30 s).
 # swing: "Solo Play" is clicked first, so the aim swings before the break while it is measured.
-# Needs xvfb and xdotool (test tools only).
+# Audio goes to SDL's dummy driver, which still synthesises the music; SDL_AUDIODRIVER=none
+# leaves the game silent, to measure the screen's own cost. Needs xvfb and xdotool.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -14,21 +15,10 @@ for tool in Xvfb xdotool; do
 done
 case "$what" in title|swing) ;; *) echo "usage: $0 [BUILD_DIR] [title|swing]"; exit 2 ;; esac
 
-display=:$((200 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-xvfb_pid=$!
-config=$(mktemp -d)
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null || true
-  kill "$xvfb_pid" 2> /dev/null || true
-  rm -rf "$config"
-}
-trap cleanup EXIT
-export DISPLAY=$display
-sleep 1
+source "$root/scripts/xvfb_session.sh"
+start_xvfb_session 200
 
-(cd "$build" && XDG_CONFIG_HOME="$config" SDL_AUDIODRIVER=dummy LANG=C.UTF-8 exec ./velkor) &
+(cd "$build" && XDG_CONFIG_HOME="$config" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} LANG=C.UTF-8 exec ./velkor) &
 app_pid=$!
 
 # The main window shows when the opening window closes (after 6 s).

@@ -13,19 +13,8 @@ for tool in Xvfb xdotool sox; do
   command -v "$tool" > /dev/null || { echo "missing $tool (apt-get install xvfb xdotool sox)"; exit 2; }
 done
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-xvfb_pid=$!
-config=$(mktemp -d)
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null || true
-  kill "$xvfb_pid" 2> /dev/null || true
-  rm -rf "$config"
-}
-trap cleanup EXIT
-export DISPLAY=$display
-sleep 1
+source "$root/scripts/xvfb_session.sh"
+start_xvfb_session 90
 
 raw="$out/audio.raw"
 rm -f "$raw"

@@ -14,21 +14,12 @@ for tool in Xvfb xdotool import; do
   command -v "$tool" > /dev/null || { echo "missing $tool (apt-get install xvfb xdotool imagemagick)"; exit 2; }
 done
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-xvfb_pid=$!
-config=$(mktemp -d)
-app_pid=""
 frames=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null || true
-  kill "$xvfb_pid" 2> /dev/null || true
-  rm -rf "$config"
-  [ -n "$frames" ] && rm -rf "$frames"
+extra_cleanup() {
+  [ -z "$frames" ] || rm -rf "$frames"
 }
-trap cleanup EXIT
-export DISPLAY=$display
-sleep 1
+source "$root/scripts/xvfb_session.sh"
+start_xvfb_session 90
 
 shot() { import -window root "$out/$1.png"; echo "screenshot $out/$1.png"; }
 
