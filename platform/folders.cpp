@@ -1,8 +1,10 @@
 #include "platform/folders.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "platform/text.h"
@@ -35,6 +37,18 @@ std::string getWinDir() {
 
 std::string getWinDir(const std::string& iniDir) {
   return iniDir.empty() ? getWinDir() : withSeparator(iniDir);
+}
+
+bool makeFolders(const std::string& dir) {
+  if (dir.empty()) return true;
+  for (std::size_t pos = 1; pos <= dir.size(); ++pos) {
+    if (pos != dir.size() && dir[pos] != '/') continue;
+    std::string part = dir.substr(0, pos);
+    if (part.back() == '/') continue;
+    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  }
+  struct stat st {};
+  return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 std::string settingsFilePath(const std::string& iniDir) { return getWinDir(iniDir) + "VELKOR.INI"; }

@@ -12,6 +12,9 @@ namespace velkor {
 std::string getWinDir();
 // iniDir when it is set (a scenario or test pointing the run elsewhere), else getWinDir().
 std::string getWinDir(const std::string& iniDir);
+// mkdir -p; new folders are private to the user, as config folders should be. True when the
+// folder stands afterwards.
+bool makeFolders(const std::string& dir);
 
 // The settings file VELKOR.INI and its one section; the screen and the sound switches both
 // keep their settings there.

@@ -12,6 +12,7 @@
 #include <ctime>
 #include <limits>
 
+#include "platform/folders.h"
 #include "platform/text.h"
 
 namespace velkor {
@@ -40,19 +41,6 @@ bool sameName(std::string_view a, std::string_view b) {
 
 bool hasLineBreakOrNul(std::string_view s) {
   return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
-}
-
-// mkdir -p; new folders are private to the user, as config folders should be.
-bool makeFolders(const std::string& dir) {
-  if (dir.empty()) return true;
-  for (std::size_t pos = 1; pos <= dir.size(); ++pos) {
-    if (pos != dir.size() && dir[pos] != '/') continue;
-    std::string part = dir.substr(0, pos);
-    if (part.back() == '/') continue;
-    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
-  }
-  struct stat st {};
-  return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool writeAll(int fd, std::string_view data) {

@@ -1,9 +1,8 @@
 #include "screen/qt/app.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <memory>
 
+#include "platform/instance_lock.h"
 #include "screen/logic/layout.h"
 #include "screen/logic/timer_handlers.h"
 #include "screen/qt/dialogs.h"
@@ -16,22 +15,6 @@ namespace velkor {
 
 std::string commandLineText(const QStringList& arguments) {
   return arguments.mid(1).join(' ').toStdString();
-}
-
-QString instanceLockPath(const GameState& g) {
-  const QString settings = QString::fromStdString(settingsFilePath(g.iniDir));
-  return QFileInfo(settings).dir().filePath("velkor.lock");
-}
-
-InstanceGuard::InstanceGuard(const QString& path) : lock_(path) { lock_.setStaleLockTime(0); }
-
-bool InstanceGuard::anotherCopyRunning() {
-  if (lock_.isLocked()) return false;
-  QDir().mkpath(QFileInfo(lock_.fileName()).path());
-  if (lock_.tryLock(0)) return false;
-  // Only a lock that a running copy holds refuses the start. A lock file that cannot be
-  // made (a read-only or missing folder, a full disk) leaves this copy without the guard.
-  return lock_.error() == QLockFile::LockFailedError;
 }
 
 StartupEnv startupEnv(const QStringList& arguments) {
@@ -57,7 +40,8 @@ int runVelkor(QApplication& app) {
   MFVELKOR window(g);
   bindTimerHandlers(g);
 
-  InstanceGuard guard(instanceLockPath(g));
+  // Held until the program ends; the kernel releases it however the program ends.
+  InstanceLock guard(instanceLockPath(g.iniDir));
   StartupEnv env = startupEnv(app.arguments());
   env.anotherCopyRunning = [&guard] { return guard.anotherCopyRunning(); };
   if (!Form_Load(g, env)) return 0;

@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -249,44 +248,6 @@ TEST(Fonts, GameFacesResolveToInstalledOnes) {
   EXPECT_EQ(QFontInfo(QFont("Arial")).family(), "Liberation Sans");
   EXPECT_EQ(QFontInfo(QFont(QString::fromUtf8("ＭＳ ゴシック"))).family(), "IPAGothic");
   EXPECT_EQ(QFontInfo(QFont("MS Gothic")).family(), "IPAGothic");
-}
-
-TEST(InstanceGuard, SecondCopyIsRefusedUntilTheFirstEnds) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("velkor/velkor.lock");
-  auto first = std::make_unique<InstanceGuard>(path);
-  EXPECT_FALSE(first->anotherCopyRunning());
-  InstanceGuard second(path);
-  EXPECT_TRUE(second.anotherCopyRunning());
-  first.reset();
-  EXPECT_FALSE(second.anotherCopyRunning());
-}
-
-TEST(InstanceGuard, LockLeftByADeadCopyIsTakenOver) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("velkor.lock");
-  // What a killed copy leaves: a lock file naming a process that no longer runs.
-  QFile stale(path);
-  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-  stale.write("999999999\nvelkor\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-  stale.close();
-  InstanceGuard next(path);
-  EXPECT_FALSE(next.anotherCopyRunning());
-}
-
-// A lock file that cannot be made is no sign of another copy: the game starts without the guard.
-TEST(InstanceGuard, ALockThatCannotBeMadeDoesNotRefuseTheStart) {
-  QTemporaryDir dir;
-  QFile file(dir.filePath("F"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.close();
-  for (const QString& path : {dir.filePath("F/cfg/velkor/velkor.lock"),  // through a regular file
-                              QString("/proc/velkor-no-such-folder/velkor.lock")}) {  // read-only
-    InstanceGuard guard(path);
-    EXPECT_FALSE(guard.anotherCopyRunning()) << path.toStdString();
-    InstanceGuard again(path);
-    EXPECT_FALSE(again.anotherCopyRunning()) << path.toStdString();
-  }
 }
 
 TEST(CommandLineText, JoinsTheArgumentsAfterTheProgramName) {
