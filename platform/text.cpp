@@ -34,6 +34,29 @@ std::string fixedText(std::string_view s, std::size_t n) {
   return out;
 }
 
+std::string blankControlChars(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size();) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    const std::string_view rest = s.substr(i);
+    if (c < 0x20 || c == 0x7F) {
+      out += ' ';
+      ++i;
+    } else if (rest.starts_with("\xC2\x85")) {
+      out += ' ';
+      i += 2;
+    } else if (rest.starts_with("\xE2\x80\xA8") || rest.starts_with("\xE2\x80\xA9")) {
+      out += ' ';
+      i += 3;
+    } else {
+      out += s[i];
+      ++i;
+    }
+  }
+  return out;
+}
+
 std::string trimBlanks(std::string_view s) {
   std::size_t b = 0;
   std::size_t e = s.size();

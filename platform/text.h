@@ -15,6 +15,11 @@ std::string leftChars(std::string_view s, std::size_t n);
 // s blank-padded to n characters, or cut to n when longer.
 std::string fixedText(std::string_view s, std::size_t n);
 
+// s with every control character (U+0000..U+001F, U+007F, U+0085) and the line and
+// paragraph separators (U+2028, U+2029) made a blank: a name with a line break or a tab
+// would break every line that shows it.
+std::string blankControlChars(std::string_view s);
+
 // s without leading and trailing blanks.
 std::string trimBlanks(std::string_view s);
 

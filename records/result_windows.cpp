@@ -110,7 +110,7 @@ InputBoxWindow frmInputBox_Form_Load(const GameState& g, const ScreenMetrics& sc
 }
 
 void frmInputBox_Form_Unload(GameState& g, const std::string& typed) {
-  g.players[0].name = fixedText(typed, kNameWidth);
+  g.players[0].name = fixedText(blankControlChars(typed), kNameWidth);
 }
 
 VsResultWindow frmVsResult_Form_Load(const GameState& g, const ScreenMetrics& screen) {

@@ -134,7 +134,8 @@ struct InputBoxWindow {
 
 // "Perfect Game !" at one turn or fewer, else "Good Game !"; centred on the main window.
 InputBoxWindow frmInputBox_Form_Load(const GameState& g, const ScreenMetrics& screen);
-// However the window closes: the typed text cut or blank-padded to 12 is player 0's name.
+// However the window closes: the typed text, control characters made blanks, cut or
+// blank-padded to 12, is player 0's name.
 void frmInputBox_Form_Unload(GameState& g, const std::string& typed);
 
 // ---- frmVsResult ----

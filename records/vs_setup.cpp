@@ -31,8 +31,8 @@ void frmChangeVsMode_VScroll1_Change(GameState& g, VsSetupWindow& w, Integer val
 
 void frmChangeVsMode_picOK_Click(GameState& g, VsSetupWindow& w) {
   g.gameMode = modeVersus;
-  setPlayerName(g, 0, w.names[0]);
-  setPlayerName(g, 1, w.names[1]);
+  setPlayerName(g, 0, blankControlChars(w.names[0]));
+  setPlayerName(g, 1, blankControlChars(w.names[1]));
   g.players[0].isBreaker = true;
   g.players[1].isBreaker = false;
   g.players[0].gamesWon = 0;

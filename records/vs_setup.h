@@ -48,7 +48,8 @@ struct VsSetupWindow {
 VsSetupWindow frmChangeVsMode_Form_Load(GameState& g, const ScreenMetrics& screen);
 // The scroll bar moved to value (kept in 1..15).
 void frmChangeVsMode_VScroll1_Change(GameState& g, VsSetupWindow& w, Integer value);
-// OK: the names as typed, player 0 breaking, no games won, versus captions.
+// OK: the names as typed (control characters made blanks), player 0 breaking, no games won,
+// versus captions.
 void frmChangeVsMode_picOK_Click(GameState& g, VsSetupWindow& w);
 // Cancel, the close box and Escape alike: solo captions, no computer, the title menu.
 void frmChangeVsMode_picCancel_Click(GameState& g, VsSetupWindow& w);

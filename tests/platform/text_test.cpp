@@ -21,5 +21,16 @@ TEST(Text, SignedNumbersAndTrim) {
   EXPECT_EQ(trimBlanks("   "), "");
 }
 
+TEST(Text, ControlCharactersAndLineSeparatorsBecomeBlanks) {
+  std::string every;
+  for (int c = 0; c < 0x20; ++c) every += static_cast<char>(c);
+  every += "\x7f\u0085\u2028\u2029";
+  EXPECT_EQ(blankControlChars(every), std::string(36, ' '));
+  // Their neighbours are ordinary characters.
+  const std::string kept = " ~\u0080\u0084\u0086\u00a0\u2027\u202a日本😀";
+  EXPECT_EQ(blankControlChars(kept), kept);
+  EXPECT_EQ(blankControlChars("\xc2"), "\xc2") << "a cut sequence is left for the UTF-8 check";
+}
+
 }  // namespace
 }  // namespace velkor

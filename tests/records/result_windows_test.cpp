@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/game_modes.h"
+#include "support/control_char_names.h"
 
 namespace velkor {
 namespace {
@@ -133,6 +134,16 @@ TEST(InputBox, NameIsCutOrPaddedToTwelve) {
   }
   EXPECT_EQ(g.players[1].name, std::string(12, ' '));
 }
+
+class InputBoxName : public ::testing::TestWithParam<testing::TypedName> {};
+
+TEST_P(InputBoxName, ControlCharactersAreStoredAsBlanks) {
+  GameState g;
+  frmInputBox_Form_Unload(g, GetParam().typed);
+  EXPECT_EQ(g.players[0].name, GetParam().stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Typed, InputBoxName, ::testing::ValuesIn(testing::kControlCharNames));
 
 struct VsResult : ::testing::Test {
   VsResult() {

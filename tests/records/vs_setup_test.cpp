@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/game_modes.h"
+#include "platform/text.h"
+#include "support/control_char_names.h"
 #include "support/fake_screen.h"
 
 namespace velkor {
@@ -117,6 +119,25 @@ TEST_F(VsSetupWindowTest, IsCentredOnTheMainWindow) {
   EXPECT_EQ(w.place.left, 1000 + (8266 - kVsSetupClientWidth * 15) / 2);
   EXPECT_EQ(w.place.top, 2000 + (7001 - (kVsSetupClientHeight + kCaptionBarPx) * 15) / 2);
 }
+
+class VsSetupName : public ::testing::TestWithParam<testing::TypedName> {
+ protected:
+  testing::Fixture f;
+  GameState& g = f.g;
+};
+
+// Either box: the shot button, the status strip and the result windows all show these names.
+TEST_P(VsSetupName, ControlCharactersAreStoredAsBlanks) {
+  setVsPlayerNames(g);
+  VsSetupWindow w = frmChangeVsMode_Form_Load(g, ScreenMetrics{});
+  w.names = {GetParam().typed, "B" + GetParam().typed};
+  frmChangeVsMode_picOK_Click(g, w);
+  EXPECT_EQ(g.players[0].name, GetParam().stored);
+  EXPECT_EQ(g.players[1].name, fixedText("B" + GetParam().stored, 12));
+  EXPECT_EQ(g.form[Ctl::cmdShot].caption, trimBlanks(GetParam().stored) + "'s Shot");
+}
+
+INSTANTIATE_TEST_SUITE_P(Typed, VsSetupName, ::testing::ValuesIn(testing::kControlCharNames));
 
 }  // namespace
 }  // namespace velkor

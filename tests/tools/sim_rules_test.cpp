@@ -39,6 +39,13 @@ TEST(SimRules, SetupAnswersTheNextSetUpWindow) {
       {"setup Ann Bob 1 ok\nmode versuscpu\nstate\n",
        {"window frmChangeVsMode", "state 1 0 0 0 0 -1 0", "player 0 \"Ann\" -1 0",
         "player 1 \"quib\" 0 0"}},
+      // A line break or tab pasted into a box is a blank in the name; \\ is a backslash.
+      {"setup Ann\\nLee Bob 1 ok\nmode versus\nstate\n",
+       {"window frmChangeVsMode", "state 1 0 0 0 0 -1 0", "player 0 \"Ann Lee\" -1 0",
+        "player 1 \"Bob\" 0 0"}},
+      {"setup \\tAnn C\\\\D 1 ok\nmode versus\nstate\n",
+       {"window frmChangeVsMode", "state 1 0 0 0 0 -1 0", "player 0 \"Ann\" -1 0",
+        "player 1 \"C\\D\" 0 0"}},
       {"setup Ann Bob 5 cancel\nmode versus\nstate\n",
        {"window frmChangeVsMode", "state 3 0 0 0 0 -1 0", "player 0 \"Player1\" 0 0",
         "player 1 \"Player2\" 0 0"}},
@@ -51,8 +58,10 @@ TEST(SimRules, SetupAnswersTheNextSetUpWindow) {
 }
 
 TEST(SimRules, AMatchToOneEndsWithTheResultWindowAfterTheWinnersMessage) {
+  testing::TempFolder folder;  // the decided match saves the computer's level
   // The default draws make the break drop the 9-ball.
-  const Output o = runScriptLines("setup You quib 1 ok\nmode versuscpu\nshot\nrun\nstate\n");
+  const Output o = runScriptLines("inidir " + folder.dir() +
+                                  "\nsetup You quib 1 ok\nmode versuscpu\nshot\nrun\nstate\n");
   ASSERT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(o.lines, (std::vector<std::string>{
                          "window frmChangeVsMode", "message You are Winner!", "window frmVsResult",
@@ -65,7 +74,7 @@ TEST(SimRules, EnternameAnswersTheNameEntryOfARankedGame) {
   // The default draws make the break drop the 9-ball: a one-turn game enters the table.
   const std::string game = "inidir " + folder.dir() + "\nloadrecords\n";
   const std::string play = "mode solo\nshot\nrun\n";
-  Output o = runScriptLines(game + "entername Ann_Lee\n" + play + "records\n");
+  Output o = runScriptLines(game + "entername Ann\\nLee\n" + play + "records\n");
   ASSERT_EQ(o.status, 0) << o.err;
   ASSERT_GE(o.lines.size(), 3u);
   EXPECT_EQ(o.lines[0], "window frmRecord");
@@ -84,7 +93,8 @@ TEST(SimRules, EnternameAnswersTheNameEntryOfARankedGame) {
 TEST(SimRules, SetupAndEnternameRejectBadArguments) {
   for (const char* script : {"setup Ann Bob 16 ok\n", "setup Ann Bob 0 ok\n",
                              "setup Ann Bob 3 maybe\n", "setup Ann Bob 3\n", "entername\n",
-                             "entername Ann Lee\n"}) {
+                             "entername Ann Lee\n", "setup Ann\\x Bob 3 ok\n",
+                             "entername Ann\\\n"}) {
     const Output o = runScriptLines(script);
     EXPECT_EQ(o.status, 2) << script;
     EXPECT_TRUE(o.lines.empty()) << script;

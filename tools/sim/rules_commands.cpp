@@ -28,12 +28,23 @@ void startMatch(Sim& s, bool againstComputer) {
   startVsGame(s.g);
 }
 
-// A typed text: '_' stands for a blank.
-std::string typedText(std::string w) {
-  for (char& c : w) {
-    if (c == '_') c = ' ';
+// A typed or pasted text: '_' stands for a blank, and the escapes \n, \t and \\ for a line
+// break, a tab and a backslash, which a script word cannot hold either.
+std::string typedText(const std::string& w) {
+  std::string out;
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    if (w[i] == '_') {
+      out += ' ';
+    } else if (w[i] != '\\') {
+      out += w[i];
+    } else if (i + 1 < w.size() && (w[i + 1] == 'n' || w[i + 1] == 't' || w[i + 1] == '\\')) {
+      ++i;
+      out += w[i] == 'n' ? '\n' : w[i] == 't' ? '\t' : '\\';
+    } else {
+      throw ParseError{"unknown escape in '" + w + "' (\\n, \\t and \\\\ are known)"};
+    }
   }
-  return w;
+  return out;
 }
 
 void printState(Sim& s) {
@@ -86,8 +97,9 @@ void addRulesCommands(CommandTable& t) {
                   };
                 }};
   t["entername"] = {"entername NAME",
-                    "the next name entry window receives NAME ('_' for a blank) and closes with "
-                    "OK; without it the window closes with an empty box",
+                    "the next name entry window receives NAME ('_' for a blank; \\n, \\t and \\\\ "
+                    "for a line break, a tab and a backslash) and closes with OK; without it "
+                    "the window closes with an empty box",
                     [](const Args& a) -> Action {
                       a.expectCount(1, 1);
                       std::string name = typedText(a.word(0));
@@ -95,7 +107,8 @@ void addRulesCommands(CommandTable& t) {
                     }};
   t["setup"] = {"setup NAME0 NAME1 WINS ok|cancel",
                 "the next match set-up window runs its load, gets NAME0 and NAME1 typed into "
-                "its boxes ('_' for a blank, 12 characters at most; a disabled box keeps its "
+                "its boxes ('_' for a blank; \\n, \\t and \\\\ for a line break, a tab and a "
+                "backslash; 12 characters at most; a disabled box keeps its "
                 "name) and its scroll bar set to WINS (1..15), and closes with OK or Cancel",
                 [](const Args& a) -> Action {
                   a.expectCount(4, 4);
