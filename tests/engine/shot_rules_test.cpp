@@ -19,6 +19,7 @@
 #include "screen/logic/shot_controls.h"
 #include "screen/logic/timer_handlers.h"
 #include "support/fake_screen.h"
+#include "support/temp_folder.h"
 #include "tools/sim/scenes.h"
 #include "tools/sim/soak.h"
 
@@ -616,6 +617,8 @@ TEST_F(ShotRules, MatchToOneEndsAtTheFirstGame) {
 }
 
 TEST_F(ShotRules, HumanWinningTheMatchAgainstTheComputerIsCalledYou) {
+  const testing::TempFolder folder;  // the decided match saves the computer's level
+  g.iniDir = folder.dir();
   spreadBalls();
   setUpVersus("You", "quib", true, 1);
   finishShot({9}, 1, 1);

@@ -9,23 +9,18 @@
 #include "platform/profile.h"
 #include "screen/logic/menu_handlers.h"
 #include "support/fake_screen.h"
+#include "support/temp_folder.h"
 
 namespace velkor {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A game whose INI files live in a fresh folder of its own.
+// A game whose INI files live in a folder of their own, not made until the game writes, inside
+// a fresh temporary folder that goes with everything in it, whatever the test's outcome.
 class StartupTest : public ::testing::Test {
  protected:
-  StartupTest() {
-    dir_ = fs::temp_directory_path() /
-           ("velkor-startup-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    f.g.iniDir = dir_.string() + "/";
-  }
-  ~StartupTest() override { fs::remove_all(dir_); }
+  StartupTest() { f.g.iniDir = dir_.string() + "/"; }
 
   void writeSettings(const std::string& text) {
     fs::create_directories(dir_);
@@ -40,9 +35,10 @@ class StartupTest : public ::testing::Test {
     return Form_Load(f.g, env);
   }
 
+  testing::TempFolder folder_;
+  fs::path dir_ = folder_.file("velkor");
   testing::Fixture f;
   StartupEnv env;
-  fs::path dir_;
 };
 
 TEST_F(StartupTest, WithoutASettingsFileStartsWithDefaultsAndWritesThemBack) {

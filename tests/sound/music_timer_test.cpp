@@ -8,6 +8,7 @@
 #include "sound/music_scene.h"
 #include "sound/sound_switches.h"
 #include "support/fake_screen.h"
+#include "support/temp_folder.h"
 
 namespace velkor {
 namespace {
@@ -115,7 +116,8 @@ TEST_F(MusicTimer, TheSameSceneAgainLetsTheTrackPlayOn) {
 }
 
 TEST_F(MusicTimer, MusicOffStopsTheTimerAndSwitchingOnRestartsTheTitleTrack) {
-  f.g.iniDir = ::testing::TempDir() + "velkor-music-timer/";
+  const testing::TempFolder folder;  // the switch writes its setting
+  f.g.iniDir = folder.dir();
   tick();
   setBgmScene(f.g, bgmSoloPlay);
   tick();
