@@ -311,6 +311,13 @@ bool ProfileFile::save(const std::string& path) const {
   // A link (as dotfile managers make them) stays a link: its target gets the new text.
   const std::string target = followLinks(path);
   if (target.empty()) return false;
+  // A file the user has made read-only stays as it is; the mode is asked as well as access(),
+  // which grants root every write.
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0 &&
+      ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
+    return false;
+  }
   std::size_t slash = target.rfind('/');
   std::string dir = slash == std::string::npos ? "." : target.substr(0, slash == 0 ? 1 : slash);
   std::string base = slash == std::string::npos ? target : target.substr(slash + 1);

@@ -72,7 +72,8 @@ class ProfileFile {
   // The bytes of the whole file.
   std::string text() const;
   // Writes the file crash-safely (temporary file in the same folder, fsync, rename), creating
-  // the folder when missing. False when it cannot, leaving the old file as it was.
+  // the folder when missing. False when it cannot, leaving the old file as it was; also for a
+  // file that the user may not write or whose mode grants no write at all.
   bool save(const std::string& path) const;
   // False for a document loaded from a file that exists but could not be read.
   bool writable() const { return writable_; }

@@ -23,6 +23,15 @@ using testing::readBytes;
 using testing::TempFolder;
 using testing::writeBytes;
 
+std::vector<std::string> namesIn(const std::string& dir) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) {
+    names.push_back(e.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 struct NumberCase {
   const char* value;
   long expected;
@@ -157,6 +166,35 @@ TEST(Profile, WriteKeepsTheModeOfTheOldFile) {
   EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
+// A file the user has made read-only is neither rewritten nor replaced by a rename. Root may
+// write any file, so the mode itself must refuse: this holds when the tests run as root too.
+TEST(Profile, ReadOnlyFileIsLeftByteForByte) {
+  for (const mode_t mode : {0444, 0400, 0500, 0440}) {
+    TempFolder t;
+    const std::string path = t.file("VKSCORE.INI");
+    const std::string bytes = "; mine\r\n[SOLO]\r\nShots01= 12\r\n";
+    writeBytes(path, bytes);
+    ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    EXPECT_FALSE(writePrivateProfileString("SOLO", "Shots01", " 3", path)) << std::oct << mode;
+    ProfileFile f = ProfileFile::load(path);
+    ASSERT_TRUE(f.set("QUIB", "LV", " 2"));
+    EXPECT_FALSE(f.save(path)) << std::oct << mode;
+    // Through a link, as dotfile managers keep the file.
+    std::filesystem::create_symlink(path, t.file("link.ini"));
+    EXPECT_FALSE(writePrivateProfileString("SOLO", "Shots01", " 3", t.file("link.ini")));
+
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "not replaced";
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    ::chmod(path.c_str(), 0600);
+    EXPECT_EQ(readBytes(path), bytes);
+    EXPECT_EQ(namesIn(t.dir()), (std::vector<std::string>{"VKSCORE.INI", "link.ini"}));
+  }
+}
+
 TEST(Profile, ValuesCannotBreakTheLineStructure) {
   ProfileFile f;
   ASSERT_TRUE(f.set("S", "Name", "two\nlines\r[X]"));
@@ -225,15 +263,6 @@ TEST(Profile, ReadOnlyFolderRefusesTheWrite) {
   std::filesystem::create_directory(sub);
   ::chmod(sub.c_str(), 0555);
   EXPECT_FALSE(writePrivateProfileString("S", "K", "v", sub + "/VELKOR.INI"));
-}
-
-std::vector<std::string> namesIn(const std::string& dir) {
-  std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(dir)) {
-    names.push_back(e.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 // Copies killed at any moment of a save leave nothing behind once the next save has run.

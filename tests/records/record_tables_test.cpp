@@ -352,6 +352,19 @@ TEST_F(RecordTables, SaveIntoFolderThatCannotBeWrittenChangesNothing) {
   }
 }
 
+TEST_F(RecordTables, ReadOnlyScoreFileIsNeitherWrittenNorReplaced) {
+  fillTables(g, 1);
+  saveBoth();
+  const std::string bytes = readBytes(path());
+  ::chmod(path().c_str(), 0444);
+  fillTables(g, 2);
+  const std::string inMemory = describe(g);
+  saveBoth();
+  EXPECT_EQ(describe(g), inMemory) << "the game goes on with its tables";
+  ::chmod(path().c_str(), 0600);
+  EXPECT_EQ(readBytes(path()), bytes);
+}
+
 // A child saves two different tables in turn, for ever, and is killed at random moments: each
 // table on disk must then be wholly the old one or wholly the new one.
 TEST_F(RecordTables, SaveKilledAtAnyMomentLeavesTheOldOrTheNewTables) {
