@@ -51,6 +51,8 @@ MsgBoxDialog::MsgBoxDialog(const MsgBoxLayout& box, QWidget* parent)
   QFont font(QString::fromStdString(box.labelFontName));
   font.setPointSizeF(box.labelFontSize);
   lblMsg_->setFont(font);
+  // The text may hold a player's name: never read as markup.
+  lblMsg_->setTextFormat(Qt::PlainText);
   lblMsg_->setText(QString::fromStdString(box.text));
   lblMsg_->adjustSize();  // the label sizes itself to its text unless the box says otherwise
   if (box.labelWidth) lblMsg_->resize(toPx(*box.labelWidth, tx), lblMsg_->height());
@@ -169,6 +171,7 @@ VersionDialog::VersionDialog(const GameState& g, QWidget* parent)
   small.setPointSize(10);
   label1_->setFont(small);
   // The caption's line break is CR LF; the label breaks the line at the LF.
+  label1_->setTextFormat(Qt::PlainText);
   label1_->setText(QString::fromStdString(w_.label1Caption).remove('\r'));
   label1_->setGeometry(72, 44, 220, 40);
 

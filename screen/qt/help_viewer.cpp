@@ -19,7 +19,11 @@ namespace {
 QString html(const std::string& s) { return QString::fromStdString(s); }
 
 void tellMissing(QWidget* parent, const std::string& text) {
-  QMessageBox::warning(parent, "VELKOR", QString::fromStdString(text));
+  // The text names a file, shown as it stands.
+  QMessageBox box(QMessageBox::Warning, "VELKOR", QString::fromStdString(text), QMessageBox::Ok,
+                  parent);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
 }
 
 }  // namespace

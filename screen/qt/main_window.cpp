@@ -232,6 +232,7 @@ void MFVELKOR::mirror(Ctl c) {
   f.setBold(p.fontBold);
   w->setFont(f);
   if (auto* l = qobject_cast<QLabel*>(w)) {
+    l->setTextFormat(Qt::PlainText);
     l->setText(caption);
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, colour(p.foreColor));
@@ -316,6 +317,7 @@ void MFVELKOR::showSizedMessageBox(const MsgBoxLayout& box) { runMessageBox(box)
 void MFVELKOR::showStandardMessage(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
                   QString::fromStdString(text), QMessageBox::Ok, isVisible() ? this : nullptr);
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

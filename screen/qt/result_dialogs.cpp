@@ -43,6 +43,13 @@ void blackFace(QDialog& d) {
 
 void place(QWidget* w, const PixelBox& b) { w->setGeometry(b.left, b.top, b.width, b.height); }
 
+// A label whose text is shown as it stands: names come from players and from the score file,
+// and Qt would take "<h1>AB</h1>" for markup.
+QLabel* plainLabel(QLabel* l) {
+  l->setTextFormat(Qt::PlainText);
+  return l;
+}
+
 // A label or box with text in a colour on a background (none: the window shows through).
 void paint(QWidget* w, std::uint32_t text, std::optional<std::uint32_t> background) {
   QPalette pal = w->palette();
@@ -136,7 +143,10 @@ void RecordDialog::paintEvent(QPaintEvent*) {
 }
 
 InputBoxDialog::InputBoxDialog(GameState& g, QWidget* parent)
-    : QDialog(parent), g_(g), lblMsg_(new QLabel(this)), txtName_(new QLineEdit(this)) {
+    : QDialog(parent),
+      g_(g),
+      lblMsg_(plainLabel(new QLabel(this))),
+      txtName_(new QLineEdit(this)) {
   setObjectName("frmInputBox");
   setWindowTitle("Velkor");
   setModal(true);
@@ -191,7 +201,7 @@ void InputBoxDialog::done(int r) {
 VsSetupDialog::VsSetupDialog(GameState& g, QWidget* parent)
     : QDialog(parent),
       g_(g),
-      lblXwins_(new QLabel(this)),
+      lblXwins_(plainLabel(new QLabel(this))),
       vScroll1_(new QScrollBar(Qt::Vertical, this)) {
   setObjectName("frmChangeVsMode");
   setWindowTitle("Velkor");
@@ -281,7 +291,7 @@ bool VsSetupDialog::eventFilter(QObject* o, QEvent* e) {
 }
 
 VsResultDialog::VsResultDialog(const GameState& g, QWidget* parent)
-    : QDialog(parent), lblWinner_(new QLabel(this)) {
+    : QDialog(parent), lblWinner_(plainLabel(new QLabel(this))) {
   setObjectName("frmVsResult");
   setWindowTitle("Velkor");
   setModal(true);
@@ -299,9 +309,11 @@ VsResultDialog::VsResultDialog(const GameState& g, QWidget* parent)
   place(lblWinner_, kVsLblWinner);
 
   for (std::size_t i = 0; i < 2; ++i) {
-    auto* name = new QLabel(QString::fromStdString(w.names[i]), this);
+    auto* name = plainLabel(new QLabel(this));
+    name->setText(QString::fromStdString(w.names[i]));
     name->setObjectName(QString("lblPlayerName%1").arg(i));
-    auto* wins = new QLabel(QString::fromStdString(w.wins[i]), this);
+    auto* wins = plainLabel(new QLabel(this));
+    wins->setText(QString::fromStdString(w.wins[i]));
     wins->setObjectName(QString("lblWins%1").arg(i));
     for (QLabel* l : {name, wins}) {
       l->setFont(arial(kVsScoreFontSize));

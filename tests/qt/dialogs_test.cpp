@@ -73,6 +73,18 @@ TEST(MsgBoxWidget, ShowsTheTextInArial18AtTheComputedPlace) {
                               static_cast<int>(std::lround(layout.top / 15))));
 }
 
+// A player's name that looks like markup is drawn as its characters, not as a heading or a
+// picture: the label, sized to its text, is as wide as those characters.
+TEST(MsgBoxWidget, AMarkupNameIsShownAsTyped) {
+  for (const char* text : {"<h1>AB</h1> missed!", "<img src=x> is Winner!", "A&amp;B missed!"}) {
+    MsgBoxDialog box(sampleBox(text));
+    const QLabel* l = box.lblMsg();
+    EXPECT_EQ(l->text(), text);
+    EXPECT_EQ(l->textFormat(), Qt::PlainText) << text;
+    EXPECT_GE(l->width(), QFontMetrics(l->font()).horizontalAdvance(text)) << text;
+  }
+}
+
 TEST(OpeningWidget, AClickClosesItAtOnceAndShowsTheMainWindow) {
   Fixture f;
   QPointer<OpeningWidget> w = showOpeningWindow(f.g);

@@ -44,6 +44,16 @@ TEST_F(MainWindowTest, EveryControlIsAWidgetNamedAfterIt) {
   EXPECT_EQ(child("shpPoint")->parentWidget(), child("picSetPoint"));
 }
 
+TEST_F(MainWindowTest, LabelCaptionsAreShownAsPlainText) {
+  for (Ctl c : {Ctl::lblQuibsMessage, Ctl::lblBIP, Ctl::lblPower}) {
+    g.form.setCaption(c, "<h1>AB</h1>");
+    auto* l = qobject_cast<QLabel*>(window.widget(c));
+    ASSERT_NE(l, nullptr);
+    EXPECT_EQ(l->text(), "<h1>AB</h1>");
+    EXPECT_EQ(l->textFormat(), Qt::PlainText);
+  }
+}
+
 // Drawn crisp, a marker's outline is in exactly its colour; blended edges would have none.
 TEST_F(MainWindowTest, MarkersAreDrawnInExactlyTheirColours) {
   const struct {

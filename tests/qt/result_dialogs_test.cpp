@@ -279,6 +279,38 @@ TEST_F(VsResultTest, TheDecidingGameShowsTheWinnerInMagenta) {
   EXPECT_EQ(textColour(d.lblWins(1)), kGreen);
 }
 
+// Names come from the players and from the score file; one that looks like markup is shown
+// as typed in every label of the result and set-up windows.
+TEST_F(VsResultTest, MarkupNamesAreShownAsTyped) {
+  setPlayerName(g, 0, "<h1>AB</h1>");
+  setPlayerName(g, 1, "<img src=x>");
+  g.players[0].isBreaker = true;
+  g.players[0].gamesWon = 1;
+  VsResultDialog d(g);
+  EXPECT_EQ(d.lblWinner()->text(), "<h1>AB</h1> got this game.");
+  EXPECT_EQ(d.lblPlayerName(0)->text(), "<h1>AB</h1> ");
+  EXPECT_EQ(d.lblPlayerName(1)->text(), "<img src=x> ");
+  for (const QLabel* l : {d.lblWinner(), d.lblPlayerName(0), d.lblPlayerName(1), d.lblWins(0),
+                          d.lblWins(1)}) {
+    EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
+  }
+  // As plain text the name is as wide as its characters; as markup it would be two large
+  // letters or an empty picture.
+  for (int i = 0; i < 2; ++i) {
+    const QLabel* l = d.lblPlayerName(i);
+    EXPECT_GE(l->sizeHint().width(), QFontMetrics(l->font()).horizontalAdvance(l->text())) << i;
+  }
+
+  g.balls[9].onTable = true;
+  g.players[0].gamesWon = 3;
+  VsResultDialog decided(g);
+  EXPECT_EQ(decided.lblWinner()->text(), "<h1>AB</h1> defeated <img src=x>");
+
+  VsSetupDialog setup(g);
+  EXPECT_EQ(setup.txtPlayerName(0)->text(), "<h1>AB</h1>");
+  EXPECT_EQ(setup.lblXwins()->textFormat(), Qt::PlainText);
+}
+
 TEST_F(VsResultTest, AnyKeyOrOkClosesIt) {
   for (int key : {int(Qt::Key_A), int(Qt::Key_Space), int(Qt::Key_Return), int(Qt::Key_Escape)}) {
     VsResultDialog d(g);
