@@ -123,8 +123,8 @@ constexpr PixelBox kInputBoxTxtName{16, 64, kInputBoxClientWidth - 32, 30};
 constexpr Single kInputBoxHeadlineFontSize = 18;  // bold
 constexpr Single kInputBoxLabelFontSize = 11;
 constexpr Single kInputBoxFontSize = 14;
-// Typing stops here; only the first 12 characters are stored anyway.
-constexpr int kInputBoxMaxLength = 20;
+// Typing stops at the 12 characters that are stored, so the box shows the name as kept.
+constexpr int kInputBoxMaxLength = 12;
 
 struct InputBoxWindow {
   std::string headline;  // lblMsg

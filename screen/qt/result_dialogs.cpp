@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
+#include <QValidator>
+#include <algorithm>
 #include <cmath>
 
 #include "screen/qt/main_window.h"
@@ -42,6 +44,44 @@ void blackFace(QDialog& d) {
 }
 
 void place(QWidget* w, const PixelBox& b) { w->setGeometry(b.left, b.top, b.width, b.height); }
+
+// UTF-16 units of the first n characters (code points) of s, a pair of surrogates being one.
+qsizetype unitsOfFirstChars(const QString& s, qsizetype n) {
+  qsizetype i = 0;
+  for (; n > 0 && i < s.size(); --n) {
+    i += s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate() ? 2 : 1;
+  }
+  return i;
+}
+
+// Holds a name box to n characters counted as code points: QLineEdit's maxLength counts
+// UTF-16 units, and an emoji takes two. What overflows is cut from the text just inserted,
+// before the cursor, as maxLength cuts an insertion, so a 13th character is refused.
+class CharLimit : public QValidator {
+ public:
+  CharLimit(int n, QObject* parent) : QValidator(parent), n_(n) {}
+  State validate(QString& input, int& pos) const override {
+    qsizetype excess = input.toUcs4().size() - n_;
+    if (excess <= 0) return Acceptable;
+    pos = static_cast<int>(std::clamp<qsizetype>(pos, 0, input.size()));
+    qsizetype start = pos;
+    for (; excess > 0 && start > 0; --excess) {
+      const bool pair = start > 1 && input[start - 1].isLowSurrogate() &&
+                        input[start - 2].isHighSurrogate();
+      start -= pair ? 2 : 1;
+    }
+    input.remove(start, pos - start);
+    pos = static_cast<int>(start);
+    if (excess > 0) input.truncate(unitsOfFirstChars(input, n_));  // too long after the cursor alone
+    pos = std::min(pos, static_cast<int>(input.size()));
+    return Acceptable;
+  }
+
+ private:
+  int n_;
+};
+
+void limitChars(QLineEdit* box, int n) { box->setValidator(new CharLimit(n, box)); }
 
 // A label whose text is shown as it stands: names come from players and from the score file,
 // and Qt would take "<h1>AB</h1>" for markup.
@@ -172,7 +212,7 @@ InputBoxDialog::InputBoxDialog(GameState& g, QWidget* parent)
 
   txtName_->setObjectName("txtName");
   txtName_->setFont(arial(kInputBoxFontSize));
-  txtName_->setMaxLength(kInputBoxMaxLength);
+  limitChars(txtName_, kInputBoxMaxLength);
   paint(txtName_, kResultGreen, kResultDarkGrey);
   place(txtName_, kInputBoxTxtName);
   connect(txtName_, &QLineEdit::returnPressed, this, &QDialog::accept);
@@ -216,7 +256,7 @@ VsSetupDialog::VsSetupDialog(GameState& g, QWidget* parent)
     txtPlayerName_[static_cast<std::size_t>(i)] = box;
     box->setObjectName(QString("txtPlayerName%1").arg(i));
     box->setFont(arial(kVsSetupFontSize));
-    box->setMaxLength(kPlayerNameMaxLength);
+    limitChars(box, kPlayerNameMaxLength);
     box->setFrame(false);
     paint(box, kResultGreen, kResultDarkGrey);
     place(box, kTxtPlayerName[static_cast<std::size_t>(i)]);
@@ -283,8 +323,13 @@ bool VsSetupDialog::eventFilter(QObject* o, QEvent* e) {
   if (e->type() == QEvent::FocusIn) {
     if (auto* box = qobject_cast<QLineEdit*>(o)) {
       // After the click that gave the focus, so typing replaces the whole name.
-      QMetaObject::invokeMethod(box, [box] { box->setSelection(0, kPlayerNameMaxLength); },
-                                Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          box,
+          [box] {
+            const qsizetype units = unitsOfFirstChars(box->text(), kPlayerNameMaxLength);
+            box->setSelection(0, static_cast<int>(units));
+          },
+          Qt::QueuedConnection);
     }
   }
   return QDialog::eventFilter(o, e);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -15,6 +16,7 @@
 #include "engine/game_modes.h"
 #include "screen/qt/main_window.h"
 #include "screen/qt/table_renderer.h"
+#include "support/control_char_names.h"
 #include "support/scroll_bar_clicks.h"
 
 namespace velkor {
@@ -191,7 +193,25 @@ TEST_F(VsSetupTest, TheComputersNameCannotBeEditedAPlayersCan) {
   VsSetupDialog cpu(g);
   EXPECT_EQ(cpu.txtPlayerName(1)->text(), "quib");
   EXPECT_FALSE(cpu.txtPlayerName(1)->isEnabled());
-  EXPECT_EQ(cpu.txtPlayerName(0)->maxLength(), 12);
+}
+
+// Focus selects the first 12 characters, so typing replaces the whole name, emoji and all.
+TEST_F(VsSetupTest, FocusSelectsTheWholeNameSoTypingReplacesIt) {
+  std::string emoji;
+  for (int i = 0; i < 12; ++i) emoji += "😀";
+  setPlayerName(g, 1, emoji);
+  VsSetupDialog d(g);
+  d.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+  for (int i : {1, 0}) {
+    d.txtPlayerName(i)->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(d.txtPlayerName(i)->selectedText(), d.txtPlayerName(i)->text()) << i;
+  }
+  d.txtPlayerName(1)->setFocus();
+  QCoreApplication::processEvents();
+  QTest::keyClicks(d.txtPlayerName(1), "Bo");
+  EXPECT_EQ(d.txtPlayerName(1)->text(), "Bo");
 }
 
 TEST_F(VsSetupTest, OkStoresTheTypedNames) {
@@ -238,6 +258,93 @@ TEST_F(VsSetupTest, CancelEscapeAndTheCloseBoxGiveUpTheMatchAndKeepTheNames) {
     EXPECT_EQ(g.players[0].gamesWon, 2) << w.name << ": a cancelled set-up starts nothing";
   }
 }
+
+// The three name boxes: the name entry's and both of the match set-up's.
+struct NameBox {
+  const char* name;
+  std::function<QLineEdit*(InputBoxDialog&, VsSetupDialog&)> box;
+  std::function<void(InputBoxDialog&, VsSetupDialog&)> ok;
+  std::function<std::string(const GameState&)> stored;
+};
+
+void PrintTo(const NameBox& b, std::ostream* os) { *os << b.name; }
+
+const NameBox kNameBoxes[] = {
+    {"txtName", [](InputBoxDialog& d, VsSetupDialog&) { return d.txtName(); },
+     [](InputBoxDialog& d, VsSetupDialog&) { QTest::mouseClick(d.picOK(), Qt::LeftButton); },
+     [](const GameState& g) { return g.players[0].name; }},
+    {"txtPlayerName0", [](InputBoxDialog&, VsSetupDialog& d) { return d.txtPlayerName(0); },
+     [](InputBoxDialog&, VsSetupDialog& d) { QTest::mouseClick(d.picOK(), Qt::LeftButton); },
+     [](const GameState& g) { return g.players[0].name; }},
+    {"txtPlayerName1", [](InputBoxDialog&, VsSetupDialog& d) { return d.txtPlayerName(1); },
+     [](InputBoxDialog&, VsSetupDialog& d) { QTest::mouseClick(d.picOK(), Qt::LeftButton); },
+     [](const GameState& g) { return g.players[1].name; }},
+};
+
+class NameBoxTest : public ::testing::TestWithParam<NameBox> {
+ protected:
+  NameBoxTest() {
+    setVsPlayerNames(g);
+    g.gameMode = modeVersus;
+    input.show();
+    setup.show();
+  }
+  QLineEdit* box() { return GetParam().box(input, setup); }
+  std::string okAndStored() {
+    GetParam().ok(input, setup);
+    return GetParam().stored(g);
+  }
+  GameState g;
+  InputBoxDialog input{g};
+  VsSetupDialog setup{g};
+};
+
+TEST_P(NameBoxTest, ATwelfthCharacterIsTheLastThatTheBoxTakes) {
+  box()->clear();
+  box()->setFocus();
+  QTest::keyClicks(box(), "Maximilian Alexander");
+  EXPECT_EQ(box()->text(), "Maximilian A");
+  QTest::keyClick(box(), Qt::Key_Home);
+  QTest::keyClicks(box(), "Z");
+  EXPECT_EQ(box()->text(), "Maximilian A") << "a 13th character is refused wherever typed";
+  EXPECT_EQ(okAndStored(), "Maximilian A");
+}
+
+// Characters, not UTF-16 units: an emoji takes one of the twelve places.
+TEST_P(NameBoxTest, EmojiCountOneCharacterEach) {
+  const QString emoji = QString::fromUtf8("😀");
+  box()->clear();
+  for (int i = 0; i < 13; ++i) box()->insert(emoji);
+  EXPECT_EQ(box()->text(), emoji.repeated(12));
+  box()->setText(QString::fromUtf8("Ann"));
+  box()->setCursorPosition(1);
+  box()->insert(QString::fromUtf8("0123456789😀"));  // a paste that does not fit is cut
+  EXPECT_EQ(box()->text(), QString::fromUtf8("A012345678nn"));
+  box()->setText(QString::fromUtf8("日本😀") + emoji.repeated(10));
+  EXPECT_EQ(box()->text().toUcs4().size(), 12);
+  std::string kept = "日本";
+  for (int i = 0; i < 10; ++i) kept += "😀";
+  EXPECT_EQ(okAndStored(), kept);
+}
+
+// A line break or tab pasted into a box is a blank in the name the game keeps.
+TEST_P(NameBoxTest, PastedControlCharactersAreStoredAsBlanks) {
+  for (const testing::TypedName& c : testing::kControlCharNames) {
+    InputBoxDialog input2(g);
+    VsSetupDialog setup2(g);
+    input2.show();
+    setup2.show();
+    QLineEdit* b = GetParam().box(input2, setup2);
+    b->clear();
+    QApplication::clipboard()->setText(QString::fromStdString(c.typed));
+    b->paste();
+    GetParam().ok(input2, setup2);
+    EXPECT_EQ(GetParam().stored(g), c.stored) << ::testing::PrintToString(c);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, NameBoxTest, ::testing::ValuesIn(kNameBoxes),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct VsResultTest : ::testing::Test {
   VsResultTest() {
