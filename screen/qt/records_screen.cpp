@@ -15,7 +15,7 @@ void showScore(QPainter& p, const GameState& g, const QImage& tableSheet) {
   const ScoreDrawing d = scoreDrawing(g);
   for (const ScoreText& t : d.texts) {
     QFont f(QString::fromStdString(t.fontName));
-    f.setPixelSize(pointsToPixels(t.points));
+    f.setPixelSize(pointsToPixels(t.points, g.twipsPerPixelY));
     f.setBold(t.bold);
     p.setFont(f);
     p.setPen(colour(t.color));

@@ -24,9 +24,10 @@ int toPx(Single twips, Single twipsPerPixel) {
   return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
-QFont arial(Single points) {
+// Sized by the screen's twips per pixel, the one value that start-up read.
+QFont arial(Single points, const GameState& g) {
   QFont f("Arial");
-  f.setPixelSize(pointsToPixels(points));
+  f.setPixelSize(pointsToPixels(points, g.twipsPerPixelY));
   return f;
 }
 
@@ -161,13 +162,13 @@ void RecordDialog::paintEvent(QPaintEvent*) {
   content_ = QImage(size(), QImage::Format_RGB32);
   content_.fill(colour(kResultBlack));
   QPainter p(&content_);
-  const RecordDrawing d = drawRecord(g_, [](Single points) {
-    const QFontMetrics fm(arial(points));
+  const RecordDrawing d = drawRecord(g_, [this](Single points) {
+    const QFontMetrics fm(arial(points, g_));
     return FontMeasure{fm.height(), fm.averageCharWidth()};
   });
   p.setPen(colour(kResultGreen));
   for (const PrintedText& t : d.texts) {
-    p.setFont(arial(t.fontSize));
+    p.setFont(arial(t.fontSize, g_));
     p.drawText(QRect(t.x, t.y, width() - t.x, height() - t.y), Qt::AlignLeft | Qt::AlignTop,
                QString::fromStdString(t.text));
   }
@@ -197,7 +198,7 @@ InputBoxDialog::InputBoxDialog(GameState& g, QWidget* parent)
 
   lblMsg_->setObjectName("lblMsg");
   lblMsg_->setText(QString::fromStdString(w.headline));
-  QFont headline = arial(kInputBoxHeadlineFontSize);
+  QFont headline = arial(kInputBoxHeadlineFontSize, g_);
   headline.setBold(true);
   lblMsg_->setFont(headline);
   paint(lblMsg_, kResultMagenta, std::nullopt);
@@ -206,12 +207,12 @@ InputBoxDialog::InputBoxDialog(GameState& g, QWidget* parent)
 
   auto* label1 = new QLabel("Please input your name.", this);
   label1->setObjectName("Label1");
-  label1->setFont(arial(kInputBoxLabelFontSize));
+  label1->setFont(arial(kInputBoxLabelFontSize, g_));
   paint(label1, kResultGreen, std::nullopt);
   place(label1, kInputBoxLabel1);
 
   txtName_->setObjectName("txtName");
-  txtName_->setFont(arial(kInputBoxFontSize));
+  txtName_->setFont(arial(kInputBoxFontSize, g_));
   limitChars(txtName_, kInputBoxMaxLength);
   paint(txtName_, kResultGreen, kResultDarkGrey);
   place(txtName_, kInputBoxTxtName);
@@ -255,7 +256,7 @@ VsSetupDialog::VsSetupDialog(GameState& g, QWidget* parent)
     auto* box = new QLineEdit(this);
     txtPlayerName_[static_cast<std::size_t>(i)] = box;
     box->setObjectName(QString("txtPlayerName%1").arg(i));
-    box->setFont(arial(kVsSetupFontSize));
+    box->setFont(arial(kVsSetupFontSize, g_));
     limitChars(box, kPlayerNameMaxLength);
     box->setFrame(false);
     paint(box, kResultGreen, kResultDarkGrey);
@@ -274,13 +275,13 @@ VsSetupDialog::VsSetupDialog(GameState& g, QWidget* parent)
 
   auto* label1 = new QLabel("VS", this);
   label1->setObjectName("Label1");
-  label1->setFont(arial(kVsSetupFontSize));
+  label1->setFont(arial(kVsSetupFontSize, g_));
   paint(label1, kResultMagenta, std::nullopt);
   label1->setAlignment(Qt::AlignCenter);
   place(label1, kVsLabel1);
 
   lblXwins_->setObjectName("lblXwins");
-  lblXwins_->setFont(arial(kVsSetupFontSize));
+  lblXwins_->setFont(arial(kVsSetupFontSize, g_));
   paint(lblXwins_, kResultGreen, kResultDarkGrey);
   place(lblXwins_, kLblXwins);
   lblXwins_->setText(QString::fromStdString(w_.winsText));
@@ -346,7 +347,7 @@ VsResultDialog::VsResultDialog(const GameState& g, QWidget* parent)
   placeWindow(*this, w.place, m, kVsResultClientWidth, kVsResultClientHeight);
 
   lblWinner_->setObjectName("lblWinner");
-  lblWinner_->setFont(arial(kVsWinnerFontSize));
+  lblWinner_->setFont(arial(kVsWinnerFontSize, g));
   lblWinner_->setAlignment(Qt::AlignCenter);
   lblWinner_->setWordWrap(true);
   lblWinner_->setText(QString::fromStdString(w.winner));
@@ -361,7 +362,7 @@ VsResultDialog::VsResultDialog(const GameState& g, QWidget* parent)
     wins->setText(QString::fromStdString(w.wins[i]));
     wins->setObjectName(QString("lblWins%1").arg(i));
     for (QLabel* l : {name, wins}) {
-      l->setFont(arial(kVsScoreFontSize));
+      l->setFont(arial(kVsScoreFontSize, g));
       paint(l, w.colors[i], kResultDarkGrey);
     }
     place(name, kVsLblPlayerName[i]);

@@ -1,5 +1,7 @@
 #include "screen/qt/table_renderer.h"
 
+#include <algorithm>
+
 #include "screen/logic/layout.h"
 #include "screen/qt/table_sheet.h"
 
@@ -10,9 +12,12 @@ QRect rect(const PixelRect& r) { return QRect(r.x, r.y, r.width, r.height); }
 const QColor kPocketedBackground(64, 64, 64);
 const QColor kInfoText(0, 255, 0);
 const QColor kDemoText(0, 128, 0);
+constexpr double kInfomationFontSize = 12;  // points, Arial bold
 }  // namespace
 
-int pointsToPixels(double points) { return roundHalfEven(points * 20 / kTwipsPerPixel); }
+int pointsToPixels(double points, int twipsPerPixel) {
+  return std::max(1, roundHalfEven(points * 20 / std::max(1, twipsPerPixel)));
+}
 
 TableRenderer::TableRenderer(const GameState& g)
     : g_(g),
@@ -31,12 +36,18 @@ TableRenderer::TableRenderer(const GameState& g)
   bufferPainter_.begin(&buffer_);
   infoFont_ = QFont("Arial");
   infoFont_.setBold(true);
-  infoFont_.setPixelSize(pointsToPixels(12));
   // The demonstration texts take the default face at their sizes.
   demoTitleFont_ = QFont();
-  demoTitleFont_.setPixelSize(pointsToPixels(kDemoTitle.pointSize));
   demoClickFont_ = QFont();
-  demoClickFont_.setPixelSize(pointsToPixels(kDemoClick.pointSize));
+  fitFonts();
+}
+
+void TableRenderer::fitFonts() {
+  if (fontTwipsPerPixel_ == g_.twipsPerPixelY) return;
+  fontTwipsPerPixel_ = g_.twipsPerPixelY;
+  infoFont_.setPixelSize(pointsToPixels(kInfomationFontSize, fontTwipsPerPixel_));
+  demoTitleFont_.setPixelSize(pointsToPixels(kDemoTitle.pointSize, fontTwipsPerPixel_));
+  demoClickFont_.setPixelSize(pointsToPixels(kDemoClick.pointSize, fontTwipsPerPixel_));
 }
 
 TableRenderer::~TableRenderer() {
@@ -73,6 +84,7 @@ void TableRenderer::loadBallSprites() {
 }
 
 void TableRenderer::drawTable() {
+  fitFonts();
   bufferPainter_.setCompositionMode(QPainter::CompositionMode_Source);
   bufferPainter_.drawImage(QPoint(0, 0), sheet_, rect(kTableImageCell));
   if (g_.gameMode == modeDemo) {
@@ -127,6 +139,7 @@ void TableRenderer::drawPocketedBalls() {
 void TableRenderer::showInfomation() {
   const InfomationStrip s = infomationStrip(g_);
   if (!s.draws) return;
+  fitFonts();
   QPainter p(&info_);
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.fillRect(info_.rect(), Qt::black);

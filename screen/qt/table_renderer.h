@@ -43,6 +43,9 @@ class TableRenderer {
 
  private:
   void maskedDraw(QPainter& p, PixelPoint at, const PixelRect& sprite);
+  // Sizes the fonts by the screen's twips per pixel, which start-up reads after the renderer
+  // is made; again whenever the value has changed.
+  void fitFonts();
 
   const GameState& g_;
   QImage sheet_;
@@ -57,9 +60,10 @@ class TableRenderer {
   QFont infoFont_;
   QFont demoTitleFont_;
   QFont demoClickFont_;
+  int fontTwipsPerPixel_ = 0;  // what the fonts were sized by; 0: not yet
 };
 
-// Twips per point over twips per pixel: a font size in points as a pixel size.
-int pointsToPixels(double points);
+// Twips per point over the screen's twips per pixel: a font size in points as a pixel size.
+int pointsToPixels(double points, int twipsPerPixel);
 
 }  // namespace velkor

@@ -109,7 +109,7 @@ TEST_F(RecordsScreenOnWindow, NoTextTouchesTheMenuLabelOrLeavesThePicture) {
   const QRect label = exitLabel()->geometry();
   for (const ScoreText& t : scoreDrawing(g).texts) {
     QFont f(QString::fromStdString(t.fontName));
-    f.setPixelSize(pointsToPixels(t.points));
+    f.setPixelSize(pointsToPixels(t.points, g.twipsPerPixelY));
     f.setBold(t.bold);
     const QRect box = QFontMetrics(f)
                           .boundingRect(QString::fromStdString(t.text))

@@ -51,9 +51,9 @@ struct RecordDialogTest : ::testing::Test {
 TEST_F(RecordDialogTest, PrintsTheFiguresInGreenAndTheMinutesUncut) {
   int timeRight[2] = {};
   const Long seconds[2] = {3725, 6005};
-  const auto measure = [](Single points) {
+  const auto measure = [this](Single points) {
     QFont f("Arial");
-    f.setPixelSize(pointsToPixels(points));
+    f.setPixelSize(pointsToPixels(points, g.twipsPerPixelY));
     const QFontMetrics fm(f);
     return FontMeasure{fm.height(), fm.averageCharWidth()};
   };
@@ -83,9 +83,9 @@ TEST_F(RecordDialogTest, DrawsThePocketedBallsAsMaskedSpritesAndRepaintsInFull) 
   d.repaint();
   const QImage first = d.content();
   const QImage sprites = renderer.ballSprites().convertToFormat(QImage::Format_RGB32);
-  const RecordDrawing drawing = drawRecord(g, [](Single points) {
+  const RecordDrawing drawing = drawRecord(g, [this](Single points) {
     QFont f("Arial");
-    f.setPixelSize(pointsToPixels(points));
+    f.setPixelSize(pointsToPixels(points, g.twipsPerPixelY));
     const QFontMetrics fm(f);
     return FontMeasure{fm.height(), fm.averageCharWidth()};
   });

@@ -209,6 +209,34 @@ TEST_F(TableDrawingTest, DemonstrationPrintsOnTheTableUnderTheBalls) {
   EXPECT_GT(demoGreen, 500);
 }
 
+// Start-up reads the screen's twips per pixel after the renderer is made; the fonts follow
+// that one value, as every other conversion does.
+TEST_F(TableDrawingTest, StatusStripFontFollowsTheTwipsPerPixelThatStartUpReads) {
+  g.gameMode = modeDemo;
+  const QString text = QString::fromStdString(infomationStrip(g).text);
+  const auto rightmostInk = [this] {
+    int right = -1;
+    const QImage& img = r.infomation();
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x)
+        if ((img.pixel(x, y) & 0xffffff) != 0) right = std::max(right, x);
+    return right;
+  };
+  int ink[2] = {};
+  const int twips[2] = {15, 20};  // 96 and 72 dots per inch: 12 points are 16 and 12 pixels
+  for (int i = 0; i < 2; ++i) {
+    g.twipsPerPixelY = twips[i];
+    r.showInfomation();
+    ink[i] = rightmostInk();
+    QFont f("Arial");
+    f.setBold(true);
+    f.setPixelSize(12 * 20 / twips[i]);
+    const int expected = kInfomationTextPoint.x + QFontMetrics(f).horizontalAdvance(text);
+    EXPECT_NEAR(ink[i], expected, 3) << twips[i] << " twips per pixel";
+  }
+  EXPECT_LT(ink[1], ink[0] - 40);
+}
+
 TEST_F(TableDrawingTest, PalettisedSheetFileKeepsMaskAndShadowExact) {
   ASSERT_TRUE(r.loadTableSheet(VELKOR_ASSET_DIR "/vk256.bmp"));
   r.loadBallSprites();
