@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/physics_step.h"
 #include "engine/table_model.h"
 #include "opponent/obstruction.h"
 #include "opponent/shot_choice.h"
@@ -19,6 +20,18 @@ namespace {
 constexpr Single kSideBandLow = static_cast<Single>(static_cast<int>(kTableLength) / 2 - 50);
 constexpr Single kSideBandHigh = static_cast<Single>(static_cast<int>(kTableLength) / 2 + 50);
 
+// A cushion point this near a corner (or beyond it) is in the corner pocket's mouth, where the
+// physics step drops the cue ball instead of turning it back.
+constexpr Single kCornerMouthHighX = kTableLength - kCornerMouth;
+constexpr Single kCornerMouthHighY = kTableWidth - kCornerMouth;
+
+bool isInCornerMouth(TablePoint A, Integer cushion) {
+  if (cushion == cushionTop || cushion == cushionBottom) {
+    return A.x <= kCornerMouth || A.x >= kCornerMouthHighX;
+  }
+  return A.y <= kCornerMouth || A.y >= kCornerMouthHighY;
+}
+
 // Pockets outer, cushions inner: the cue ball sent at the cushion point so that it comes off
 // into ghost[p]. remarkFor(p) gives the remark of pocket p.
 template <typename RemarkFor>
@@ -31,7 +44,9 @@ void chooseBank(GameState& g, ShotPlan& plan, const Scene& s,
       TablePoint A{};
       if (isBankPathBlocked(g, s.C, G, A, k, s.t)) continue;
       if (isPointOnOtherObjectBall(g, G.x, G.y, s.t)) continue;
+      if (!isInTable(G.x, G.y)) continue;
       if (A.x > kSideBandLow && A.x < kSideBandHigh) continue;
+      if (isInCornerMouth(A, k)) continue;
       shot_choice::offerShot(g, plan, A, shot_choice::cutAngle(A, G, s.T, P),
                              getDistance(A, G) + getDistance(s.C, A), getDistance(s.T, P),
                              remarkFor(p));
@@ -99,6 +114,7 @@ void chooseCushionHitShot(GameState& g, ShotPlan& plan) {
     TablePoint A{};
     if (isBankPathBlocked(g, s->C, s->T, A, k, s->t)) continue;
     if (A.x >= kSideBandLow && A.x <= kSideBandHigh) continue;
+    if (isInCornerMouth(A, k)) continue;
     const Single obj = getDistance(A, s->T);
     const Single cue = obj + getDistance(s->C, A);
     // Scored on length, not on cut: the plan's bestCut is no business of a mere hit.

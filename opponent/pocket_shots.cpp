@@ -15,9 +15,11 @@ using shot_choice::Scene;
 namespace {
 
 // The cue ball's way to the ghost point must be clear (the target counts, which refuses cuts
-// beyond 90 degrees) and the ghost point must not sit on another object ball.
+// beyond 90 degrees), the ghost point must not sit on another object ball, and it must lie
+// inside the cushion lines: a target near a cushion can need the cue ball where it cannot go.
 bool canReachGhost(const GameState& g, const Scene& s, TablePoint G) {
-  return !isPathBlocked(g, s.C, G) && !isPointOnOtherObjectBall(g, G.x, G.y, s.t);
+  return isInTable(G.x, G.y) && !isPathBlocked(g, s.C, G) &&
+         !isPointOnOtherObjectBall(g, G.x, G.y, s.t);
 }
 
 }  // namespace

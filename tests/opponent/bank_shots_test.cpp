@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "opponent/obstruction.h"
 #include "opponent/shot_choice.h"
 #include "opponent/shot_plan.h"
 #include "support/chooser_table.h"
@@ -155,6 +156,65 @@ INSTANTIATE_TEST_SUITE_P(Cases, BankBand,
                                            BandCase{"cushion point at 1250", 1300, true, 1250},
                                            BandCase{"cushion point at 1175", 1150, false, 0}));
 
+// Banks that cannot work: the ghost point beyond a cushion line, or the cue ball sent into a
+// corner pocket's mouth (or past the corner). Each is refused and the next candidate stands.
+struct BankRefusalCase {
+  const char* what;
+  std::vector<Pt> balls;  // cue ball, target, then any others
+  Pt refused;             // the cushion point the refused bank was aimed at
+  Pt aim;                 // the cushion point of the bank that stands
+};
+std::ostream& operator<<(std::ostream& o, const BankRefusalCase& c) { return o << c.what; }
+
+class BankRefusal : public ChooserTable, public ::testing::WithParamInterface<BankRefusalCase> {};
+
+TEST_P(BankRefusal, TheNextBankStands) {
+  const BankRefusalCase c = GetParam();
+  for (std::size_t n = 0; n < c.balls.size(); ++n) {
+    put(static_cast<int>(n), c.balls[n].x, c.balls[n].y);
+  }
+  for (auto choose : {chooseBankShot, chooseBankCombinationShot}) {
+    plan = ShotPlan{};
+    accepted.clear();
+    choose(g, plan);
+    for (const Accepted& a : accepted) {
+      EXPECT_FALSE(std::fabs(a.aim.x - c.refused.x) < 0.01 &&
+                   std::fabs(a.aim.y - c.refused.y) < 0.01);
+    }
+    ASSERT_TRUE(plan.found);
+    EXPECT_AT(plan.aim, c.aim.x, c.aim.y, 0.01);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BankRefusal,
+    ::testing::Values(
+        // Off the right cushion into pocket 1 would need the cue ball below the bottom line.
+        BankRefusalCase{"ghost point beyond the bottom cushion",
+                        {{1900, 310}, {1040, 90}, {1270, 180}},
+                        {2350, 232.0525},
+                        {1471.4862, 1150}},
+        // Off the top cushion into pocket 4 the cue ball would reach the top cushion at
+        // x = 83, in pocket 1's mouth; off the left cushion it stays on the table.
+        BankRefusalCase{"cushion point in a corner mouth", {{90, 930}, {70, 720}}, {83.1935, 1150},
+                        {50, 860.1305}}));
+
+// A rack of the computer against itself at level 11 that repeated one scratch for ever: the
+// bank combination off the left cushion met it beyond the table's corner, and the cue ball
+// fell into pocket 1 without touching a ball.
+TEST_F(ChooserTable, ABankCombinationPastTheCornerIsRefused) {
+  put(0, 1379.13721, 1120.30908);
+  put(6, 1579.0437, 1126.42261);
+  put(7, 1713.57397, 1091.32739);
+  put(9, 2312.34644, 624.521545);
+  chooseBankCombinationShot(g, plan);
+  for (const Accepted& a : accepted) EXPECT_NE(a.aim.x, 50) << a.aim.y;
+  ASSERT_TRUE(plan.found);
+  EXPECT_EQ(plan.aim.y, 1150);
+  EXPECT_GT(plan.aim.x, 102);
+  EXPECT_LT(plan.aim.x, 2298);
+}
+
 // Cue ball and target on the middle line, so that a full hit has no pocket near it.
 class ThinHitTable : public ChooserTable {
  protected:
@@ -261,6 +321,64 @@ INSTANTIATE_TEST_SUITE_P(
                       CushionHitCase{"band edge 1150 refused: left cushion", 1600, {50, 600}},
                       CushionHitCase{"band middle refused: left cushion", 1700, {50, 600}},
                       CushionHitCase{"band edge 1250 refused: left cushion", 1800, {50, 600}}));
+
+TEST_F(ChooserTable, CushionHitInACornerMouthIsRefusedAndTheNextStands) {
+  put(0, 2330, 370);
+  put(1, 70, 1140);  // off the top cushion the cue ball would meet it at x = 98.6
+  chooseCushionHitShot(g, plan);
+  for (const Accepted& a : accepted) EXPECT_FALSE(a.aim.y == 1150 && a.aim.x < 102) << a.aim.x;
+  ASSERT_TRUE(plan.found);
+  EXPECT_AT(plan.aim, 1817.0922, 50, 0.01);  // the longer way off the bottom cushion
+}
+
+// Cue ball and target a diameter apart near a corner, both as far from one cushion, so that
+// the cushion point lies halfway between them: on the mouth's bound it is refused (and every
+// other way is blocked or in a mouth too), one unit in it is taken.
+struct MouthBoundCase {
+  const char* what;
+  Integer cushion;
+  Pt cue, target;
+  Pt onBound;
+  Pt inward;  // cue ball and target moved one unit along the cushion, away from the corner
+};
+std::ostream& operator<<(std::ostream& o, const MouthBoundCase& c) { return o << c.what; }
+
+class MouthBound : public ChooserTable, public ::testing::WithParamInterface<MouthBoundCase> {};
+
+TEST_P(MouthBound, ACushionPointOnTheCornerMouthsBoundIsRefused) {
+  const MouthBoundCase c = GetParam();
+  put(0, c.cue.x, c.cue.y);
+  put(1, c.target.x, c.target.y);
+  TablePoint A{};
+  isBankPathBlocked(g, {static_cast<Single>(c.cue.x), static_cast<Single>(c.cue.y)},
+                    {static_cast<Single>(c.target.x), static_cast<Single>(c.target.y)}, A,
+                    c.cushion, 1);
+  ASSERT_EQ(A.x, c.onBound.x);
+  ASSERT_EQ(A.y, c.onBound.y);
+  chooseCushionHitShot(g, plan);
+  EXPECT_FALSE(plan.found);
+
+  plan = ShotPlan{};
+
+  const Pt shift{c.inward.x - c.cue.x, c.inward.y - c.cue.y};
+  put(0, c.inward.x, c.inward.y);
+  put(1, c.target.x + shift.x, c.target.y + shift.y);
+  chooseCushionHitShot(g, plan);
+  ASSERT_TRUE(plan.found);
+  EXPECT_AT(plan.aim, c.onBound.x + shift.x, c.onBound.y + shift.y, 0.001);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MouthBound,
+    ::testing::Values(
+        MouthBoundCase{"bottom cushion, x = 102", cushionBottom, {52, 60}, {152, 60}, {102, 50},
+                       {53, 60}},
+        MouthBoundCase{"top cushion, x = 2298", cushionTop, {2348, 1140}, {2248, 1140},
+                       {2298, 1150}, {2347, 1140}},
+        MouthBoundCase{"left cushion, y = 102", cushionLeft, {60, 52}, {60, 152}, {50, 102},
+                       {60, 53}},
+        MouthBoundCase{"right cushion, y = 1098", cushionRight, {2340, 1148}, {2340, 1048},
+                       {2350, 1098}, {2340, 1147}}));
 
 TEST_F(ChooserTable, CushionHitTakesTheBottomWhenTheTopIsBlocked) {
   put(0, 700, 600);

@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <ostream>
+#include <vector>
 
+#include "opponent/obstruction.h"
 #include "opponent/shot_choice.h"
 #include "opponent/shot_plan.h"
 #include "support/chooser_table.h"
@@ -194,6 +196,115 @@ TEST_F(StraightPot, DirectShotOnAnOpenTableIsTheSimpleShot) {
   EXPECT_EQ(plan.aim.y, simple.aim.y);
   EXPECT_EQ(plan.bestCut, simple.bestCut);
   EXPECT_EQ(caption(), "Easy for me.");
+}
+
+// A target near a cushion can have its ghost point beyond the cushion line, where the cue
+// ball's centre can never be: that pot is refused and the next one stands, or none.
+struct GhostOutsideCase {
+  const char* what;
+  std::vector<Pt> balls;  // cue ball, target, then any others
+  bool found;
+  Pt aim;  // the ghost point that stands
+};
+std::ostream& operator<<(std::ostream& o, const GhostOutsideCase& c) { return o << c.what; }
+
+class GhostOutside : public ChooserTable, public ::testing::WithParamInterface<GhostOutsideCase> {};
+
+TEST_P(GhostOutside, APotWhoseGhostPointLiesBeyondACushionIsRefused) {
+  const GhostOutsideCase c = GetParam();
+  for (std::size_t n = 0; n < c.balls.size(); ++n) {
+    put(static_cast<int>(n), c.balls[n].x, c.balls[n].y);
+  }
+  for (auto choose : {chooseSimpleShot, chooseDirectOrCombinationShot}) {
+    plan = ShotPlan{};
+    accepted.clear();
+    choose(g, plan);
+    for (const Accepted& a : accepted) EXPECT_TRUE(isInTable(a.aim.x, a.aim.y));
+    ASSERT_EQ(plan.found, c.found);
+    if (c.found) EXPECT_AT(plan.aim, c.aim.x, c.aim.y, 0.01);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GhostOutside,
+    ::testing::Values(
+        // Pocket 1's ghost point lies below the bottom cushion line; pocket 4, a thicker
+        // cut, stands.
+        GhostOutsideCase{"next pocket stands", {{2330, 60}, {2200, 90}}, true,
+                         ghost({2200, 90}, kP4)},
+        // Ball 2 bars the way along the top cushion; the only other pot, into pocket 4, needs
+        // the cue ball above the top cushion line.
+        GhostOutsideCase{"nothing stands", {{2340, 1100}, {1900, 1130}, {2180, 1020}}, false, {}}));
+
+// A target on a cushion line, potted along that cushion into the corner: its ghost point lies
+// on the line itself, which is not inside. One unit in from the cushion the same pot is taken.
+struct GhostBoundCase {
+  const char* what;
+  Pt cue, target;
+  std::size_t pocket;
+  bool alongX;  // the ghost point's x lies on the bound (else its y)
+  Single bound;
+  Pt inward;  // one unit in from the cushion
+};
+std::ostream& operator<<(std::ostream& o, const GhostBoundCase& c) { return o << c.what; }
+
+class GhostBound : public ChooserTable, public ::testing::WithParamInterface<GhostBoundCase> {};
+
+TEST_P(GhostBound, AGhostPointOnACushionLineIsRefused) {
+  const GhostBoundCase c = GetParam();
+  // The ghost point comes through a Single direction and pi as 3.1415926, so on the left and
+  // bottom the target is moved a float step or so until its ghost point lands on the line.
+  const TablePoint start{static_cast<Single>(c.target.x), static_cast<Single>(c.target.y)};
+  TablePoint T = start;
+  const auto onBound = [&](TablePoint t) {
+    const TablePoint G = shot_choice::ghostPoint(t, g.pocketPoints[c.pocket]);
+    return (c.alongX ? G.x : G.y) == c.bound;
+  };
+  for (int i = 0; i < 8 && !onBound(T); ++i) {  // one float step up, one down, two up, ...
+    T = start;
+    Single& along = c.alongX ? T.x : T.y;
+    for (int k = 0; k <= i / 2; ++k) along = std::nextafter(along, i % 2 ? 0.0f : 3000.0f);
+  }
+  ASSERT_TRUE(onBound(T));
+  for (auto choose : {chooseSimpleShot, chooseDirectOrCombinationShot}) {
+    sim::clearTable(g);
+    put(0, c.cue.x, c.cue.y);
+    put(1, T.x, T.y);
+    plan = ShotPlan{};
+    choose(g, plan);
+    // Every other pocket is a back cut through the target or has its ghost point beyond a line.
+    EXPECT_FALSE(plan.found);
+
+    put(1, c.inward.x, c.inward.y);
+    plan = ShotPlan{};
+    choose(g, plan);
+    ASSERT_TRUE(plan.found);
+    const Pt G = ghost(c.inward, pt(g.pocketPoints[c.pocket]));
+    EXPECT_AT(plan.aim, G.x, G.y, 0.01);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GhostBound,
+    ::testing::Values(
+        GhostBoundCase{"left, x = 50", {100, 1000}, {50, 600}, 4, true, 50, {51, 600}},
+        GhostBoundCase{"right, x = 2350", {2300, 1000}, {2350, 600}, 6, true, 2350, {2349, 600}},
+        GhostBoundCase{"bottom, y = 50", {200, 100}, {600, 50}, 5, false, 50, {600, 51}},
+        GhostBoundCase{"top, y = 1150", {1000, 1100}, {600, 1150}, 1, false, 1150, {600, 1149}}));
+
+// Only the target's own ghost point must lie inside: ball 2, near the top cushion, would need
+// the target beyond that cushion to be sent into pocket 6, and the combination still stands.
+TEST_F(ChooserTable, AHelperBallsGhostPointBeyondTheCushionDoesNotRefuseTheCombination) {
+  put(0, 310, 930);
+  put(1, 500, 1060);
+  put(2, 580, 1130);
+  const TablePoint GB = shot_choice::ghostPoint({580, 1130}, g.pocketPoints[6]);
+  ASSERT_FALSE(isInTable(GB.x, GB.y));
+  chooseDirectOrCombinationShot(g, plan);
+  ASSERT_TRUE(plan.found);
+  const TablePoint G = shot_choice::ghostPoint({500, 1060}, GB);
+  EXPECT_AT(plan.aim, G.x, G.y, 0);
+  EXPECT_EQ(caption(), "Combination Shot!");
 }
 
 // The target banked off the top cushion: images of pockets 4, 5 and 6 beyond it.

@@ -78,8 +78,8 @@ void addTurnCommands(CommandTable& t) {
       "strength L RACKS SEED",
       "the computer at level L (1..11) plays RACKS demonstration racks alone, each to its end, "
       "with the random draws seeded by SEED; prints 'strength L RACKS pots P fouls F shots S' "
-      "(legal pots, fouls, shots over all racks); a rack still going after 1000 shots (an "
-      "endless repetition of one foul) is cut off, left out and replaced, and a line "
+      "(legal pots, fouls, shots over all racks); a rack still going after 1000 shots (a "
+      "guard against a stall) is cut off, left out and replaced, and a line "
       "'strength unfinished N' on standard error says how many were",
       [](const Args& a) -> Action {
         a.expectCount(3, 3);
