@@ -87,12 +87,13 @@ void SdlAudio::openTrack(const std::string& file) {
   // One music stream: a second track takes the place of the first.
   if (!openTrack_.empty()) Mix_HaltMusic();
   openTrack_.clear();
-  if (musicFile_ != file) {
-    if (music_) Mix_FreeMusic(music_);
-    music_ = Mix_LoadMUS(path(file).c_str());
-    ++musicLoads_;
-    musicFile_ = music_ ? file : std::string();
-  }
+  // Every open loads the file anew, also for the music timer's restart of the same track:
+  // played again after a halt, a loaded track starts 0.2 to 0.6 s late in SDL_mixer's
+  // FluidSynth, leaving a hole in the music, while a fresh load starts within 0.1 s. The load
+  // blocks for about that long, at a restart only when every ball is at rest.
+  if (music_) Mix_FreeMusic(music_);
+  music_ = Mix_LoadMUS(path(file).c_str());
+  ++musicLoads_;
   if (music_) openTrack_ = file;
 }
 

@@ -43,10 +43,8 @@ class SdlAudio : public Audio {
   std::string folder_;
   bool open_ = false;
   std::map<std::string, Mix_Chunk*> chunks_;  // null for a file that would not load
-  // The last MIDI file loaded, kept for the next open of the same file: a load takes a
-  // tenth of a second and the soundfont's megabytes.
+  // The MIDI file of the last open, loaded anew by every open (see openTrack).
   _Mix_Music* music_ = nullptr;
-  std::string musicFile_;
   std::string openTrack_;  // the track opened and not yet closed; empty when none
   int musicLoads_ = 0;
 };

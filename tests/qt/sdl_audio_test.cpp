@@ -65,7 +65,7 @@ TEST_F(SdlAudioOnDisk, AnEffectSoundComesOut) {
   EXPECT_GT(loudSamples(), 200);
 }
 
-TEST_F(SdlAudioOnDisk, AMusicTrackComesOutAndIsLoadedOnceForItsRestarts) {
+TEST_F(SdlAudioOnDisk, AMusicTrackComesOutAndIsLoadedAnewForEachStart) {
   {
     SdlAudio audio(VELKOR_ASSET_DIR);
     ASSERT_TRUE(audio.deviceOpen());
@@ -80,11 +80,14 @@ TEST_F(SdlAudioOnDisk, AMusicTrackComesOutAndIsLoadedOnceForItsRestarts) {
     audio.mciSendString("open menu.mid");
     audio.mciSendString("play menu.mid");
     EXPECT_TRUE(audio.musicPlaying());
-    EXPECT_EQ(audio.musicLoads(), 1);
+    EXPECT_EQ(audio.musicLoads(), 2);
+    audio.mciSendString("open menu.mid");  // already open: nothing to do
+    EXPECT_EQ(audio.musicLoads(), 2);
     audio.mciSendString("close menu.mid");
     audio.mciSendString("open game1.mid");
     audio.mciSendString("play game1.mid");
-    EXPECT_EQ(audio.musicLoads(), 2);
+    EXPECT_TRUE(audio.musicPlaying());
+    EXPECT_EQ(audio.musicLoads(), 3);
   }
   EXPECT_GT(loudSamples(), 2000);
 }

@@ -1,6 +1,6 @@
 // The game's own effect sounds and music, made in code: five WAV files (ball clicks at three
-// strengths, a pocket drop, a cushion knock) and five General MIDI tracks of about 30 seconds,
-// one for each screen. The output is the same, byte for byte, on every run.
+// strengths, a pocket drop, a cushion knock) and five General MIDI tracks, one for each screen,
+// that sound past the music timer's restarts. The output is the same, byte for byte, on every run.
 #pragma once
 
 #include <cstdint>
