@@ -12,7 +12,6 @@
 #include "engine/rack.h"
 #include "engine/table_model.h"
 #include "opponent/computer_turn.h"
-#include "opponent/obstruction.h"
 #include "opponent/quib_level.h"
 #include "platform/text.h"
 #include "records/ranking.h"

@@ -78,6 +78,16 @@ Integer getLowestBall(const GameState& g) {
   return 0;
 }
 
+bool isPointOnBall(const GameState& g, Single x, Single y) {
+  for (const BallRecord& ball : g.balls) {
+    if (!ball.onTable) continue;
+    const Single dx = ball.x - x;
+    const Single dy = ball.y - y;
+    if (dx * dx + dy * dy < kBallDiameter * kBallDiameter) return true;
+  }
+  return false;
+}
+
 std::string getPocketedBalls(const GameState& g) {
   std::string s;
   for (int k = 1; k <= 9; ++k) {

@@ -28,6 +28,8 @@ Single getLength(TablePoint v);
 Single getAngleBetween(TablePoint a, TablePoint b);
 Integer getBlockingBall(const GameState& g, TablePoint a, TablePoint b, Integer exceptBall);
 Integer getLowestBall(const GameState& g);
+// True when a ball on the table (the cue ball too) lies less than a diameter from (x, y).
+bool isPointOnBall(const GameState& g, Single x, Single y);
 std::string getPocketedBalls(const GameState& g);
 Integer getNumOfBallFromBalls(std::string_view strBalls);
 bool isAllBallsStopped(const GameState& g);

@@ -91,6 +91,20 @@ TEST_F(BlockingBallTest, LowerBlockingBallWinsOverBallAtStart) {
   EXPECT_EQ(getBlockingBall(g, {0, 0}, {1000, 0}, 0), 2);
 }
 
+// The same empty table, for the spots the rules and the computer look for.
+using PointOnBallTest = BlockingBallTest;
+
+TEST_F(PointOnBallTest, SpotIsFreeAtExactlyOneDiameter) {
+  put(0, 600, 600);
+  put(5, 1200, 600);
+  EXPECT_FALSE(isPointOnBall(g, 700, 600));
+  EXPECT_TRUE(isPointOnBall(g, 699.99f, 600)) << "the cue ball counts";
+  EXPECT_TRUE(isPointOnBall(g, 1200, 500.01f));
+  EXPECT_FALSE(isPointOnBall(g, 1200, 500));
+  g.balls[5].onTable = false;
+  EXPECT_FALSE(isPointOnBall(g, 1200, 600)) << "a pocketed ball leaves its spot free";
+}
+
 TEST(TableModel, AngleBetweenVectors) {
   EXPECT_EQ(getAngleBetween({0, 0}, {1, 0}), 0);
   EXPECT_FLOAT_EQ(getAngleBetween({1, 0}, {0, 3}), 3.1415926f / 2);
