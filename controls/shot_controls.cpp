@@ -60,4 +60,9 @@ void HScroll1_Change(GameState& g) {
                     "POWER " + signedNumberText(g.form[Ctl::HScroll1].value) + "%");
 }
 
+void switchComputerTurn(GameState& g, bool on) {
+  g.comStep = 0;
+  g.timCom.setEnabled(on);
+}
+
 }  // namespace velkor

@@ -2,7 +2,6 @@
 
 #include "controls/shot_controls.h"
 #include "engine/rack.h"
-#include "opponent/computer_turn.h"
 #include "platform/text.h"
 #include "records/vs_setup.h"
 

@@ -11,7 +11,6 @@
 #include "engine/physics_step.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"
-#include "opponent/computer_turn.h"
 #include "platform/text.h"
 #include "records/quib_level.h"
 #include "records/ranking.h"
