@@ -24,6 +24,10 @@ void centreSpinMarker(GameState& g);
 // Sets the power bar; its change handler runs when the value changes.
 void setPowerBar(GameState& g, Integer value);
 void HScroll1_Change(GameState& g);
+// The shot button's caption in Arial bold at that size.
+void setShotButton(GameState& g, const std::string& caption, Single size);
+// Solo play: its captions on the mode menu item and the shot button, and Start enabled.
+void setSoloMode(GameState& g);
 // Switches the computer's turn timer; a turn always starts from its first tick, also after
 // one was cut short.
 void switchComputerTurn(GameState& g, bool on);

@@ -15,7 +15,6 @@
 #include "records/quib_level.h"
 #include "records/ranking.h"
 #include "records/record_tables.h"
-#include "screen/logic/menu_handlers.h"
 
 namespace velkor {
 
@@ -312,7 +311,7 @@ void takeBackShot(GameState& g) {
   // Restoring the snapshot under a running shot would judge a shot that never happened.
   if (g.Timer1.enabled()) return;
   if (g.shotCount <= 1) {
-    mnuStart_click(g);
+    startNewGame(g);
     return;
   }
   g.balls = g.savedBalls;

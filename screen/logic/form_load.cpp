@@ -1,6 +1,7 @@
 #include "screen/logic/startup.h"
 
 #include "controls/language.h"
+#include "controls/shot_controls.h"
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"

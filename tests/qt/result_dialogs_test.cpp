@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "engine/game_modes.h"
+#include "records/vs_setup.h"
 #include "screen/qt/main_window.h"
 #include "screen/qt/table_renderer.h"
 #include "support/scroll_bar_clicks.h"
