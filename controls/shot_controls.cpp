@@ -60,4 +60,23 @@ void HScroll1_Change(GameState& g) {
                     "POWER " + signedNumberText(g.form[Ctl::HScroll1].value) + "%");
 }
 
+void setShotButton(GameState& g, const std::string& caption, Single size) {
+  g.form.setCaption(Ctl::cmdShot, caption);
+  g.form.setFontName(Ctl::cmdShot, "Arial");
+  g.form.setFontBold(Ctl::cmdShot, true);
+  g.form.setFontSize(Ctl::cmdShot, size);
+}
+
+void setSoloMode(GameState& g) {
+  g.gameMode = modeSolo;
+  g.form.setCaption(Ctl::mnuChangeMode, "独り撞き→対戦(&M)");
+  g.form.setEnabled(Ctl::mnuStart, true);
+  setShotButton(g, "SHOT!", 24);
+}
+
+void switchComputerTurn(GameState& g, bool on) {
+  g.comStep = 0;
+  g.timCom.setEnabled(on);
+}
+
 }  // namespace velkor

@@ -1,6 +1,7 @@
 // The small operations through which the rules and the computer place the table markers,
-// switch the shot controls and set the power bar. They touch only the Form and the shot state,
-// so the engine calls them without reaching up into the screen's handlers.
+// switch the shot controls, set the power bar and switch the computer's turn timer. They touch
+// only the Form, its timers and the shot state, so the engine calls them without reaching up
+// into the screen's handlers or the computer.
 #pragma once
 
 #include <string>
@@ -23,5 +24,12 @@ void centreSpinMarker(GameState& g);
 // Sets the power bar; its change handler runs when the value changes.
 void setPowerBar(GameState& g, Integer value);
 void HScroll1_Change(GameState& g);
+// The shot button's caption in Arial bold at that size.
+void setShotButton(GameState& g, const std::string& caption, Single size);
+// Solo play: its captions on the mode menu item and the shot button, and Start enabled.
+void setSoloMode(GameState& g);
+// Switches the computer's turn timer; a turn always starts from its first tick, also after
+// one was cut short.
+void switchComputerTurn(GameState& g, bool on);
 
 }  // namespace velkor

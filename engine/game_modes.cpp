@@ -2,32 +2,15 @@
 
 #include "controls/shot_controls.h"
 #include "engine/rack.h"
-#include "opponent/computer_turn.h"
-#include "platform/text.h"
 #include "records/vs_setup.h"
 
 namespace velkor {
 
-namespace {
-constexpr std::size_t kNameWidth = 12;
-
-void setShotButton(GameState& g, const std::string& caption, Single size) {
-  g.form.setCaption(Ctl::cmdShot, caption);
-  g.form.setFontName(Ctl::cmdShot, "Arial");
-  g.form.setFontBold(Ctl::cmdShot, true);
-  g.form.setFontSize(Ctl::cmdShot, size);
-}
-}  // namespace
-
-void setPlayerName(GameState& g, int player, std::string_view name) {
-  g.players.at(static_cast<std::size_t>(player)).name = fixedText(name, kNameWidth);
-}
-
-void setSoloMode(GameState& g) {
-  g.gameMode = modeSolo;
-  g.form.setCaption(Ctl::mnuChangeMode, "独り撞き→対戦(&M)");
-  g.form.setEnabled(Ctl::mnuStart, true);
-  setShotButton(g, "SHOT!", 24);
+void startNewGame(GameState& g) {
+  centreSpinMarker(g);
+  startRack(g);
+  g.form.setVisible(Ctl::picMenu, false);
+  g.screen->showInfomation();  // as the Start label does: the old counts must not stay
 }
 
 void startVsGame(GameState& g) {

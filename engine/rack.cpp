@@ -127,6 +127,21 @@ void saveShotSnapshot(GameState& g) {
   g.savedBallInHand = g.ballInHand;
 }
 
+void startShot(GameState& g) {
+  saveShotSnapshot(g);
+  initShotState(g);
+  launchShot(g);
+  g.form.setVisible(Ctl::shpTarget, false);
+  g.form.setVisible(Ctl::shpQBall, false);
+  g.form.setAutoRedraw(Ctl::picPool, false);
+  setShotControlsEnabled(g, false);
+  g.Timer1.setEnabled(true);
+  g.Timer2.setEnabled(false);
+  g.timTimeCounter.setEnabled(true);
+  g.ballInHand = false;
+  g.shotCount = plusOne(g.shotCount);
+}
+
 void scatterRackOnBreak(GameState& g) {
   const Single s1 = static_cast<Single>(1 / std::sqrt(3.0));
   const Single h = static_cast<Single>(std::sqrt(3.0) / 2);

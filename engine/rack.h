@@ -1,5 +1,5 @@
-// Racking, the break-aim swing, the shot launch, the per-shot reset, the take-back
-// snapshot and the scripted break.
+// Racking, the break-aim swing, the shot launch and the shot button's press, the per-shot
+// reset, the take-back snapshot and the scripted break.
 #pragma once
 
 #include <array>
@@ -20,6 +20,9 @@ void Timer2_Timer(GameState& g);
 void launchShot(GameState& g);
 void initShotState(GameState& g);
 void saveShotSnapshot(GameState& g);
+// The shot button's press, a player's or the computer's: the take-back snapshot, the shot's
+// reset and launch, then the running shot's controls and timers, and the shot counted.
+void startShot(GameState& g);
 void scatterRackOnBreak(GameState& g);
 
 }  // namespace velkor

@@ -11,13 +11,10 @@
 #include "engine/physics_step.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"
-#include "opponent/computer_turn.h"
-#include "opponent/obstruction.h"
-#include "opponent/quib_level.h"
 #include "platform/text.h"
+#include "records/quib_level.h"
 #include "records/ranking.h"
 #include "records/record_tables.h"
-#include "screen/logic/menu_handlers.h"
 
 namespace velkor {
 
@@ -314,7 +311,7 @@ void takeBackShot(GameState& g) {
   // Restoring the snapshot under a running shot would judge a shot that never happened.
   if (g.Timer1.enabled()) return;
   if (g.shotCount <= 1) {
-    mnuStart_click(g);
+    startNewGame(g);
     return;
   }
   g.balls = g.savedBalls;

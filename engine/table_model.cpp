@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "platform/text.h"
-
 namespace velkor {
 
 void initPocketTable(GameState& g) {
@@ -78,23 +76,14 @@ Integer getLowestBall(const GameState& g) {
   return 0;
 }
 
-std::string getPocketedBalls(const GameState& g) {
-  std::string s;
-  for (int k = 1; k <= 9; ++k) {
-    s += g.balls[static_cast<std::size_t>(k)].onTable ? '0' : static_cast<char>('0' + k);
+bool isPointOnBall(const GameState& g, Single x, Single y) {
+  for (const BallRecord& ball : g.balls) {
+    if (!ball.onTable) continue;
+    const Single dx = ball.x - x;
+    const Single dy = ball.y - y;
+    if (dx * dx + dy * dy < kBallDiameter * kBallDiameter) return true;
   }
-  return s;
-}
-
-Integer getNumOfBallFromBalls(std::string_view strBalls) {
-  // Positions are characters, as the fixed-width fields count them, not bytes.
-  Integer n = 0;
-  for (int k = 0; k < 9; ++k) {
-    const std::string c = leftChars(strBalls, 1);
-    if (c != "0") ++n;
-    strBalls.remove_prefix(c.size());
-  }
-  return n;
+  return false;
 }
 
 bool isAllBallsStopped(const GameState& g) {

@@ -1,9 +1,6 @@
 // The table model: pocket points, ball-record invariants and the small geometry and
-// query helpers that physics, rules, controls, the computer and the records share.
+// query helpers that physics, rules, the computer and the screen share.
 #pragma once
-
-#include <string>
-#include <string_view>
 
 #include "state/game_state.h"
 
@@ -28,8 +25,8 @@ Single getLength(TablePoint v);
 Single getAngleBetween(TablePoint a, TablePoint b);
 Integer getBlockingBall(const GameState& g, TablePoint a, TablePoint b, Integer exceptBall);
 Integer getLowestBall(const GameState& g);
-std::string getPocketedBalls(const GameState& g);
-Integer getNumOfBallFromBalls(std::string_view strBalls);
+// True when a ball on the table (the cue ball too) lies less than a diameter from (x, y).
+bool isPointOnBall(const GameState& g, Single x, Single y);
 bool isAllBallsStopped(const GameState& g);
 void stopAllBalls(GameState& g);
 

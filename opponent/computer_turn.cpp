@@ -4,10 +4,11 @@
 
 #include "controls/coordinates.h"
 #include "controls/language.h"
+#include "controls/shot_controls.h"
+#include "engine/rack.h"
 #include "engine/table_model.h"
 #include "opponent/obstruction.h"
 #include "opponent/shot_driver.h"
-#include "screen/logic/shot_controls.h"
 
 namespace velkor {
 
@@ -46,17 +47,12 @@ void pressShot(GameState& g) {
   g.form.setVisible(Ctl::lblQuibsMessage, false);
   g.form.setCaption(Ctl::lblQuibsMessage, "");
   g.form.setEnabled(Ctl::cmdShot, true);
-  cmdShot_Click(g);
+  startShot(g);
   lockTableOutsideDemo(g);
   switchComputerTurn(g, false);
 }
 
 }  // namespace
-
-void switchComputerTurn(GameState& g, bool on) {
-  g.comStep = 0;
-  g.timCom.setEnabled(on);
-}
 
 void timCom_Timer(GameState& g) {
   const Integer s = g.comStep;

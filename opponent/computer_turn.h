@@ -9,10 +9,6 @@ namespace velkor {
 // Ticks of timCom in one turn; the last one presses the shot button.
 constexpr Integer kComTurnTicks = 22;
 
-// Switches the computer's turn timer; a turn always starts from its first tick, also after
-// one was cut short.
-void switchComputerTurn(GameState& g, bool on);
-
 void timCom_Timer(GameState& g);
 
 // Puts the cue ball two diameters behind the lowest ball on the line from the nearest pocket

@@ -107,16 +107,6 @@ bool isBankPathBlocked(const GameState& g, TablePoint a, TablePoint b, TablePoin
   return isPathBlockedExcept(g, p, b, exceptBall);
 }
 
-bool isPointOnBall(const GameState& g, Single x, Single y) {
-  for (const BallRecord& ball : g.balls) {
-    if (!ball.onTable) continue;
-    const Single dx = ball.x - x;
-    const Single dy = ball.y - y;
-    if (dx * dx + dy * dy < kBallDiameter * kBallDiameter) return true;
-  }
-  return false;
-}
-
 bool isPointOnOtherObjectBall(const GameState& g, Single x, Single y, Integer skip) {
   for (Integer i = 1; i <= 9; ++i) {
     const BallRecord& ball = g.balls[static_cast<std::size_t>(i)];

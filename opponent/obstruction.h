@@ -13,7 +13,6 @@ bool isPathBlocked(const GameState& g, TablePoint a, TablePoint b);
 bool isPathBlockedExcept(const GameState& g, TablePoint a, TablePoint b, Integer exceptBall);
 bool isBankPathBlocked(const GameState& g, TablePoint a, TablePoint b, TablePoint& p,
                        Integer cushion, Integer exceptBall);
-bool isPointOnBall(const GameState& g, Single x, Single y);
 bool isPointOnOtherObjectBall(const GameState& g, Single x, Single y, Integer skip);
 bool checkAngleAndZone(TablePoint p, Single angle);
 bool isInTable(Single x, Single y);

@@ -5,7 +5,7 @@
 #include <limits>
 #include <utility>
 
-#include "engine/table_model.h"
+#include "records/record_tables.h"
 #include "platform/text.h"
 
 namespace velkor {

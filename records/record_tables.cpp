@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "engine/table_model.h"
 #include "platform/folders.h"
 #include "platform/profile.h"
 #include "platform/text.h"
@@ -26,6 +25,25 @@ std::string readText(const ProfileFile& f, const char* section, const std::strin
 }  // namespace
 
 std::string scoreFilePath(const GameState& g) { return getWinDir(g.iniDir) + "VKSCORE.INI"; }
+
+std::string getPocketedBalls(const GameState& g) {
+  std::string s;
+  for (int k = 1; k <= 9; ++k) {
+    s += g.balls[static_cast<std::size_t>(k)].onTable ? '0' : static_cast<char>('0' + k);
+  }
+  return s;
+}
+
+Integer getNumOfBallFromBalls(std::string_view strBalls) {
+  // Positions are characters, as the fixed-width fields count them, not bytes.
+  Integer n = 0;
+  for (int k = 0; k < 9; ++k) {
+    const std::string c = leftChars(strBalls, 1);
+    if (c != "0") ++n;
+    strBalls.remove_prefix(c.size());
+  }
+  return n;
+}
 
 void loadSoloRecord(GameState& g) {
   ProfileFile f = ProfileFile::load(scoreFilePath(g));

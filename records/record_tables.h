@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "state/game_state.h"
 
@@ -20,5 +21,10 @@ void loadVsCpuRecord(GameState& g);
 // Write rows 1..10; a failed write leaves the file and the tables as they were.
 void saveSoloRecord(GameState& g);
 void saveVsCpuRecord(GameState& g);
+
+// A solo row's Balls text: position k holds k when ball k is pocketed, '0' while it is on the table.
+std::string getPocketedBalls(const GameState& g);
+// How many of the Balls text's nine positions are not '0'.
+Integer getNumOfBallFromBalls(std::string_view strBalls);
 
 }  // namespace velkor

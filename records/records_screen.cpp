@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "platform/text.h"
-#include "screen/logic/table_drawing.h"
 
 namespace velkor {
 

@@ -30,6 +30,9 @@ struct ScoreText {
   int points = kScoreRowPoints;
 };
 
+// Cell of ball k's (1..9) 10 x 10 icon in the table sheet.
+constexpr PixelRect scoreBallIconCell(int k) { return {10 * k, 350, 10, 10}; }
+
 // A 10 x 10 ball icon copied unchanged from the table sheet.
 struct ScoreIcon {
   PixelRect source;  // cell of the table sheet

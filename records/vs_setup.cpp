@@ -3,10 +3,17 @@
 #include <algorithm>
 
 #include "controls/shot_controls.h"
-#include "engine/game_modes.h"
 #include "platform/text.h"
 
 namespace velkor {
+
+namespace {
+constexpr std::size_t kNameWidth = 12;
+}  // namespace
+
+void setPlayerName(GameState& g, int player, std::string_view name) {
+  g.players.at(static_cast<std::size_t>(player)).name = fixedText(name, kNameWidth);
+}
 
 std::string gamesToWinText(Integer n) {
   return n == 1 ? "1 Win Match" : std::to_string(n) + "Wins Match";

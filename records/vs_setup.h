@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "records/result_windows.h"
 
@@ -30,6 +31,9 @@ constexpr int scrollPlaceOfGames(Integer games) { return kGamesToWinTop - games;
 constexpr Integer gamesAtScrollPlace(int place) {
   return static_cast<Integer>(kGamesToWinTop - place);
 }
+
+// Stores a name at the players' fixed width of 12 characters.
+void setPlayerName(GameState& g, int player, std::string_view name);
 
 // "1 Win Match"; otherwise the number directly followed by "Wins Match" ("3Wins Match").
 std::string gamesToWinText(Integer n);

@@ -8,7 +8,6 @@
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"
-#include "opponent/computer_turn.h"
 #include "screen/logic/menu_handlers.h"
 
 namespace velkor {

@@ -1,11 +1,12 @@
 #include "screen/logic/startup.h"
 
 #include "controls/language.h"
+#include "controls/shot_controls.h"
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"
-#include "opponent/load_quib_level.h"
 #include "platform/profile.h"
+#include "records/quib_level.h"
 #include "records/record_tables.h"
 #include "screen/logic/pic_color_click.h"
 #include "sound/init_bgm_table.h"

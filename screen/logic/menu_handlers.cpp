@@ -55,12 +55,7 @@ void startMatchFromTitle(GameState& g, bool vsComputer, Integer scene) {
 
 }  // namespace
 
-void mnuStart_click(GameState& g) {
-  centreSpinMarker(g);
-  startRack(g);
-  g.form.setVisible(Ctl::picMenu, false);
-  g.screen->showInfomation();  // as the Start label does: the old counts must not stay
-}
+void mnuStart_click(GameState& g) { startNewGame(g); }
 
 void mnuRetry_Click(GameState& g) { takeBackShot(g); }
 

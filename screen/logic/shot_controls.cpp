@@ -5,19 +5,6 @@
 
 namespace velkor {
 
-void cmdShot_Click(GameState& g) {
-  saveShotSnapshot(g);
-  initShotState(g);
-  launchShot(g);
-  g.form.setVisible(Ctl::shpTarget, false);
-  g.form.setVisible(Ctl::shpQBall, false);
-  g.form.setAutoRedraw(Ctl::picPool, false);
-  setShotControlsEnabled(g, false);
-  g.Timer1.setEnabled(true);
-  g.Timer2.setEnabled(false);
-  g.timTimeCounter.setEnabled(true);
-  g.ballInHand = false;
-  g.shotCount = plusOne(g.shotCount);
-}
+void cmdShot_Click(GameState& g) { startShot(g); }
 
 }  // namespace velkor

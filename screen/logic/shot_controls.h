@@ -1,5 +1,6 @@
-// The shot button. The operations it shares with the rules and the computer's turn (markers,
-// shot controls, power bar) stand below the engine in controls/.
+// The shot button. Its work, startShot, stands in engine/ so that the computer's turn presses
+// it the same way; the operations it shares with the rules (markers, shot controls, power bar)
+// stand below the engine in controls/.
 #pragma once
 
 #include "controls/shot_controls.h"
@@ -7,7 +8,6 @@
 
 namespace velkor {
 
-// The shot button; the computer's turn presses it the same way.
 void cmdShot_Click(GameState& g);
 
 }  // namespace velkor

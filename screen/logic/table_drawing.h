@@ -31,8 +31,7 @@ enum class ModeIcon { solo = 0, versusComputer = 1, twoPlayers = 2 };
 constexpr PixelRect modeIconCell(ModeIcon icon) {
   return {220 + 25 * static_cast<int>(icon), 301, 25, 25};
 }
-// k = 1..9
-constexpr PixelRect scoreBallIconCell(int k) { return {10 * k, 350, 10, 10}; }
+// The score-ball icons' cells (scoreBallIconCell) stand with the records screen that shows them.
 
 // Cells of the sprite strip.
 constexpr PixelRect ballSpriteCell(int n) { return {20 * n, 0, 20, 20}; }

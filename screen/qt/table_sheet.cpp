@@ -10,6 +10,7 @@
 #include <cmath>
 #include <vector>
 
+#include "records/records_screen.h"
 #include "screen/logic/table_drawing.h"
 #include "screen/qt/title_art.h"
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text.h"
 #include "support/fake_screen.h"
 
 namespace velkor {
@@ -18,6 +19,27 @@ TEST(PowerBar, CaptionHasTheWordABlankForTheSignAndThePercent) {
   setPowerBar(f.g, 20);
   EXPECT_EQ(f.g.form[Ctl::HScroll1].value, 35) << "the bar holds its range";
   EXPECT_EQ(f.g.form[Ctl::lblPower].caption, "POWER  35%");
+}
+
+TEST(SoloMode, SetsItsCaptionsAndNeitherRacksNorTouchesThePlayers) {
+  Fixture f;
+  GameState& g = f.g;
+  g.gameMode = modeMenu;
+  g.form.setEnabled(Ctl::mnuStart, false);
+  g.balls[4].onTable = false;
+  g.players[0].name = fixedText("Ann", 12);
+  g.players[1].gamesWon = 2;
+  setSoloMode(g);
+  EXPECT_EQ(g.gameMode, modeSolo);
+  EXPECT_FALSE(g.balls[4].onTable);
+  EXPECT_EQ(trimBlanks(g.players[0].name), "Ann");
+  EXPECT_EQ(g.players[1].gamesWon, 2);
+  EXPECT_EQ(g.form[Ctl::mnuChangeMode].caption, "独り撞き→対戦(&M)");
+  EXPECT_TRUE(g.form[Ctl::mnuStart].enabled);
+  EXPECT_EQ(g.form[Ctl::cmdShot].caption, "SHOT!");
+  EXPECT_EQ(g.form[Ctl::cmdShot].fontName, "Arial");
+  EXPECT_TRUE(g.form[Ctl::cmdShot].fontBold);
+  EXPECT_EQ(g.form[Ctl::cmdShot].fontSize, 24);
 }
 
 TEST(RetryMenu, IsEnabledOnlyInSoloPlay) {

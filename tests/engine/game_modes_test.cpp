@@ -5,9 +5,11 @@
 #include <functional>
 #include <string>
 
+#include "controls/shot_controls.h"
 #include "engine/shot_rules.h"
 #include "engine/table_model.h"
 #include "platform/text.h"
+#include "records/vs_setup.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/timer_handlers.h"
 #include "support/fake_screen.h"
@@ -64,27 +66,6 @@ TEST_F(GameModes, StartUpEndsOnTheTitleMenuWithTheTwoPlayerDefaults) {
   EXPECT_EQ(g.gamesToWin, 3);
   expectSoloCaptions();
   EXPECT_TRUE(g.form[Ctl::mnuStart].enabled);
-}
-
-TEST_F(GameModes, PlayerNamesAreTwelveCharactersPaddedOrCut) {
-  setPlayerName(g, 0, "Al");
-  setPlayerName(g, 1, "Maximilianus Long");
-  EXPECT_EQ(g.players[0].name, "Al          ");
-  EXPECT_EQ(g.players[1].name, "Maximilianus");
-  setPlayerName(g, 1, "たまつきプレイヤー一二三四");  // counted in characters, not bytes
-  EXPECT_EQ(g.players[1].name, "たまつきプレイヤー一二三");
-}
-
-TEST_F(GameModes, SettingSoloModeNeitherRacksNorTouchesThePlayers) {
-  g.balls[4].onTable = false;
-  setPlayerName(g, 0, "Ann");
-  g.players[1].gamesWon = 2;
-  setSoloMode(g);
-  EXPECT_EQ(g.gameMode, modeSolo);
-  EXPECT_FALSE(g.balls[4].onTable);
-  EXPECT_EQ(trimBlanks(g.players[0].name), "Ann");
-  EXPECT_EQ(g.players[1].gamesWon, 2);
-  expectSoloCaptions();
 }
 
 TEST_F(GameModes, MatchAgainstTheComputerStartsAsYouAgainstQuib) {

@@ -292,6 +292,39 @@ TEST(ShotState, SnapshotCopiesEveryBallAndBallInHand) {
   EXPECT_TRUE(g.savedBallInHand);
 }
 
+TEST(ShotButton, LaunchesHidesTheMarkersSwitchesTimersAndCountsTheShot) {
+  Fixture f;
+  f.g.breakPending = false;
+  f.g.ballInHand = true;
+  f.g.balls[0] = BallRecord{600, 600};
+  f.g.aimPoint = {1600, 600};
+  f.g.form.setAutoRedraw(Ctl::picPool, true);
+  f.g.Timer2.setEnabled(true);
+  setPowerBar(f.g, 50);
+  startShot(f.g);
+  EXPECT_FLOAT_EQ(f.g.balls[0].speed, 2800);
+  EXPECT_FALSE(f.g.form[Ctl::shpTarget].visible);
+  EXPECT_FALSE(f.g.form[Ctl::shpQBall].visible);
+  EXPECT_FALSE(f.g.form[Ctl::picPool].autoRedraw);
+  EXPECT_FALSE(f.g.form[Ctl::cmdShot].enabled);
+  EXPECT_FALSE(f.g.form[Ctl::HScroll1].enabled);
+  EXPECT_FALSE(f.g.form[Ctl::picSetPoint].enabled);
+  EXPECT_TRUE(f.g.Timer1.enabled());
+  EXPECT_FALSE(f.g.Timer2.enabled());
+  EXPECT_TRUE(f.g.timTimeCounter.enabled());
+  EXPECT_FALSE(f.g.ballInHand);
+  EXPECT_TRUE(f.g.savedBallInHand) << "the snapshot is taken before ball in hand is cleared";
+  EXPECT_EQ(f.g.shotCount, 1);
+}
+
+TEST(ShotButton, TheShotCountStopsAtTheTopOfItsRange) {
+  Fixture f;
+  f.g.breakPending = false;
+  f.g.shotCount = 32767;
+  startShot(f.g);
+  EXPECT_EQ(f.g.shotCount, 32767);
+}
+
 // The scripted break with the cue ball already on the aim point, as the shot tick leaves it.
 class BreakTest : public ::testing::Test {
  protected:

@@ -15,6 +15,7 @@
 #include "engine/rack.h"
 #include "engine/table_model.h"
 #include "platform/text.h"
+#include "records/vs_setup.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/shot_controls.h"
 #include "screen/logic/timer_handlers.h"

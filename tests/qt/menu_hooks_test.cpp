@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "controls/shot_controls.h"
 #include "engine/game_modes.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/timer_handlers.h"

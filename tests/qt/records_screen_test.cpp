@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "controls/shot_controls.h"
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/table_model.h"

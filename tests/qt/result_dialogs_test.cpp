@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "engine/game_modes.h"
+#include "records/vs_setup.h"
 #include "screen/qt/main_window.h"
 #include "screen/qt/table_renderer.h"
 #include "support/control_char_names.h"

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "controls/coordinates.h"
+#include "controls/shot_controls.h"
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "engine/shot_rules.h"

@@ -13,7 +13,6 @@
 #include <sstream>
 #include <thread>
 
-#include "engine/table_model.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "support/temp_folder.h"
@@ -104,6 +103,20 @@ void expectDefaultRows(const GameState& g) {
     EXPECT_EQ(v.Date, "98/01/01");
     EXPECT_EQ(v.Index, static_cast<Integer>(i));
   }
+}
+
+TEST(BallsText, PocketedBallsAndTheirCount) {
+  GameState g;
+  EXPECT_EQ(getPocketedBalls(g), "000000000");
+  EXPECT_EQ(getNumOfBallFromBalls(getPocketedBalls(g)), 0);
+  for (int i = 1; i <= 9; ++i) g.balls[i].onTable = false;
+  EXPECT_EQ(getPocketedBalls(g), "123456789");
+  EXPECT_EQ(getNumOfBallFromBalls("0000"), 5);
+  EXPECT_EQ(getNumOfBallFromBalls("0 0000000"), 1);
+  // A Balls text read back from a hand-edited score file: positions are characters, so the
+  // three bytes of one katakana count once, and the ninth character is still looked at.
+  EXPECT_EQ(getNumOfBallFromBalls("ｱ00000000"), 1);
+  EXPECT_EQ(getNumOfBallFromBalls("ｱ0000000ｱ"), 2);
 }
 
 TEST_F(RecordTables, FirstStartWithoutScoreFileLoadsDefaultRowsAndCreatesNothing) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/game_modes.h"
+#include "records/vs_setup.h"
 #include "support/control_char_names.h"
 
 namespace velkor {

@@ -11,6 +11,16 @@
 namespace velkor {
 namespace {
 
+TEST(VsSetup, PlayerNamesAreTwelveCharactersPaddedOrCut) {
+  GameState g;
+  setPlayerName(g, 0, "Al");
+  setPlayerName(g, 1, "Maximilianus Long");
+  EXPECT_EQ(g.players[0].name, "Al          ");
+  EXPECT_EQ(g.players[1].name, "Maximilianus");
+  setPlayerName(g, 1, "たまつきプレイヤー一二三四");  // counted in characters, not bytes
+  EXPECT_EQ(g.players[1].name, "たまつきプレイヤー一二三");
+}
+
 TEST(VsSetup, GamesToWinText) {
   EXPECT_EQ(gamesToWinText(1), "1 Win Match");
   EXPECT_EQ(gamesToWinText(3), "3Wins Match");

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/shot_controls.h"
 #include "engine/game_modes.h"
 #include "engine/rack.h"
 #include "platform/profile.h"

@@ -25,38 +25,5 @@ TEST(ShotOwner, NamesTheShooterOnTheButton) {
   EXPECT_EQ(f.g.form[Ctl::cmdShot].caption, "you's Shot") << "only the exact name is addressed";
 }
 
-TEST(ShotButton, LaunchesHidesTheMarkersSwitchesTimersAndCountsTheShot) {
-  Fixture f;
-  f.g.breakPending = false;
-  f.g.ballInHand = true;
-  f.g.balls[0] = BallRecord{600, 600};
-  f.g.aimPoint = {1600, 600};
-  f.g.form.setAutoRedraw(Ctl::picPool, true);
-  f.g.Timer2.setEnabled(true);
-  setPowerBar(f.g, 50);
-  cmdShot_Click(f.g);
-  EXPECT_FLOAT_EQ(f.g.balls[0].speed, 2800);
-  EXPECT_FALSE(f.g.form[Ctl::shpTarget].visible);
-  EXPECT_FALSE(f.g.form[Ctl::shpQBall].visible);
-  EXPECT_FALSE(f.g.form[Ctl::picPool].autoRedraw);
-  EXPECT_FALSE(f.g.form[Ctl::cmdShot].enabled);
-  EXPECT_FALSE(f.g.form[Ctl::HScroll1].enabled);
-  EXPECT_FALSE(f.g.form[Ctl::picSetPoint].enabled);
-  EXPECT_TRUE(f.g.Timer1.enabled());
-  EXPECT_FALSE(f.g.Timer2.enabled());
-  EXPECT_TRUE(f.g.timTimeCounter.enabled());
-  EXPECT_FALSE(f.g.ballInHand);
-  EXPECT_TRUE(f.g.savedBallInHand) << "the snapshot is taken before ball in hand is cleared";
-  EXPECT_EQ(f.g.shotCount, 1);
-}
-
-TEST(ShotButton, TheShotCountStopsAtTheTopOfItsRange) {
-  Fixture f;
-  f.g.breakPending = false;
-  f.g.shotCount = 32767;
-  cmdShot_Click(f.g);
-  EXPECT_EQ(f.g.shotCount, 32767);
-}
-
 }  // namespace
 }  // namespace velkor

@@ -2,6 +2,7 @@
 // Each prints the flag the function returns: -1 for True, 0 for False.
 #include <ostream>
 
+#include "engine/table_model.h"
 #include "opponent/obstruction.h"
 #include "tools/sim/sim.h"
 

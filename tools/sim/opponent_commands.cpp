@@ -5,9 +5,8 @@
 #include <vector>
 
 #include "engine/table_model.h"
-#include "opponent/load_quib_level.h"
-#include "opponent/quib_level.h"
 #include "opponent/shot_driver.h"
+#include "records/quib_level.h"
 #include "tools/sim/sim.h"
 
 namespace velkor::sim {

@@ -3,7 +3,6 @@
 #include <limits>
 #include <ostream>
 
-#include "engine/table_model.h"
 #include "platform/text.h"
 #include "records/ranking.h"
 #include "records/record_tables.h"

@@ -2,10 +2,12 @@
 // take-back and the state of the game.
 #include <ostream>
 
+#include "controls/shot_controls.h"
 #include "engine/game_modes.h"
 #include "engine/shot_rules.h"
 #include "engine/table_model.h"
 #include "platform/text.h"
+#include "records/vs_setup.h"
 #include "screen/logic/menu_handlers.h"
 #include "screen/logic/shot_controls.h"
 #include "tools/sim/sim.h"

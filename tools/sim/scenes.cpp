@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "controls/shot_controls.h"
 #include "engine/game_modes.h"
 #include "engine/physics_step.h"
 #include "tools/sim/break_scene.h"

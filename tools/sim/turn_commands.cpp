@@ -4,8 +4,8 @@
 #include <cmath>
 #include <ostream>
 
+#include "controls/shot_controls.h"
 #include "engine/shot_rules.h"
-#include "opponent/computer_turn.h"
 #include "screen/logic/timer_handlers.h"
 #include "tools/sim/demo_games.h"
 #include "tools/sim/sim.h"

@@ -1,9 +1,9 @@
+#include "records/quib_level.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "opponent/load_quib_level.h"
-#include "opponent/quib_level.h"
 #include "support/temp_folder.h"
 
 namespace velkor {

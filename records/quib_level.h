@@ -6,6 +6,7 @@
 
 namespace velkor {
 
+void loadQuibLevel(GameState& g);
 // The update at the end of a match against the computer; humanWon: player 0 won it.
 void updateQuibLevel(GameState& g, bool humanWon);
 void saveQuibLevel(GameState& g);
