@@ -5,12 +5,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "screen/qt/dialogs.h"
 
 namespace velkor {
 
@@ -19,7 +20,7 @@ namespace {
 QString html(const std::string& s) { return QString::fromStdString(s); }
 
 void tellMissing(QWidget* parent, const std::string& text) {
-  QMessageBox::warning(parent, "VELKOR", QString::fromStdString(text));
+  runDesktopMessageBox(parent, "VELKOR", QString::fromStdString(text), true);
 }
 
 }  // namespace

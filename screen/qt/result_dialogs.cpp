@@ -98,7 +98,9 @@ ClickPicture* pictureButton(QWidget* parent, const char* name, const QString& ca
 }  // namespace
 
 RecordDialog::RecordDialog(const GameState& g, const QImage& sprites, QWidget* parent)
-    : QDialog(parent), g_(g), sprites_(sprites.convertToFormat(QImage::Format_RGB32)) {
+    : QDialog(parent, kSmallWindowFlags),
+      g_(g),
+      sprites_(sprites.convertToFormat(QImage::Format_RGB32)) {
   setObjectName("frmRecord");
   setWindowTitle("Your Record");
   setModal(true);
@@ -136,7 +138,10 @@ void RecordDialog::paintEvent(QPaintEvent*) {
 }
 
 InputBoxDialog::InputBoxDialog(GameState& g, QWidget* parent)
-    : QDialog(parent), g_(g), lblMsg_(new QLabel(this)), txtName_(new QLineEdit(this)) {
+    : QDialog(parent, kSmallWindowFlags),
+      g_(g),
+      lblMsg_(new QLabel(this)),
+      txtName_(new QLineEdit(this)) {
   setObjectName("frmInputBox");
   setWindowTitle("Velkor");
   setModal(true);
@@ -189,7 +194,7 @@ void InputBoxDialog::done(int r) {
 }
 
 VsSetupDialog::VsSetupDialog(GameState& g, QWidget* parent)
-    : QDialog(parent),
+    : QDialog(parent, kSmallWindowFlags),
       g_(g),
       lblXwins_(new QLabel(this)),
       vScroll1_(new QScrollBar(Qt::Vertical, this)) {
@@ -212,6 +217,8 @@ VsSetupDialog::VsSetupDialog(GameState& g, QWidget* parent)
     place(box, kTxtPlayerName[static_cast<std::size_t>(i)]);
     box->setText(QString::fromStdString(w_.names[static_cast<std::size_t>(i)]));
     box->installEventFilter(this);
+    // Return and keypad Enter alike; Escape stays Cancel through the dialog.
+    connect(box, &QLineEdit::returnPressed, this, [this] { picOK_Click(); });
   }
   txtPlayerName_[1]->setEnabled(w_.name1Enabled);
   if (!w_.name1Enabled) {
@@ -281,7 +288,7 @@ bool VsSetupDialog::eventFilter(QObject* o, QEvent* e) {
 }
 
 VsResultDialog::VsResultDialog(const GameState& g, QWidget* parent)
-    : QDialog(parent), lblWinner_(new QLabel(this)) {
+    : QDialog(parent, kSmallWindowFlags), lblWinner_(new QLabel(this)) {
   setObjectName("frmVsResult");
   setWindowTitle("Velkor");
   setModal(true);
