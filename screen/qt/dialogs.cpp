@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -38,8 +39,19 @@ ScreenMetrics currentScreenMetrics() {
   return m;
 }
 
+void runDesktopMessageBox(QWidget* parent, const QString& title, const QString& text,
+                          bool warning) {
+  QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
+                  QMessageBox::Ok, parent, kSmallWindowFlags);
+  // The text may name a file or come from a player: never read as markup.
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
 MsgBoxDialog::MsgBoxDialog(const MsgBoxLayout& box, QWidget* parent)
-    : QDialog(parent), lblMsg_(new QLabel(this)), picOK_(new EventLabel(okEvents_, this)) {
+    : QDialog(parent, kSmallWindowFlags),
+      lblMsg_(new QLabel(this)),
+      picOK_(new EventLabel(okEvents_, this)) {
   setObjectName("frmMsgBox");
   setWindowTitle("Massage from Velkor");
   setModal(true);
@@ -132,7 +144,7 @@ OpeningWidget* showOpeningWindow(GameState& g) {
 }
 
 VersionDialog::VersionDialog(const GameState& g, QWidget* parent)
-    : QDialog(parent),
+    : QDialog(parent, kSmallWindowFlags),
       label1_(new QLabel(this)),
       command1_(new QPushButton("OK", this)),
       picPelzo_(new EventLabel(pelzoEvents_, this)),

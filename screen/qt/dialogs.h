@@ -19,6 +19,17 @@ namespace velkor {
 // The screen in twips, as the Qt screen reports it.
 ScreenMetrics currentScreenMetrics();
 
+// The frame of the message boxes and the small windows: a title and a close button. A modal
+// window minimised out of sight would leave the game blocked behind it, and none of them
+// changes its size.
+inline constexpr Qt::WindowFlags kSmallWindowFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+// The desktop's message box with an OK button, in the small windows' frame; returns when it
+// has closed.
+void runDesktopMessageBox(QWidget* parent, const QString& title, const QString& text,
+                          bool warning = false);
+
 class MsgBoxDialog : public QDialog {
   Q_OBJECT
  public:

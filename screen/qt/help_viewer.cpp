@@ -5,12 +5,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "screen/qt/dialogs.h"
 
 namespace velkor {
 
@@ -19,11 +20,7 @@ namespace {
 QString html(const std::string& s) { return QString::fromStdString(s); }
 
 void tellMissing(QWidget* parent, const std::string& text) {
-  // The text names a file, shown as it stands.
-  QMessageBox box(QMessageBox::Warning, "VELKOR", QString::fromStdString(text), QMessageBox::Ok,
-                  parent);
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  runDesktopMessageBox(parent, "VELKOR", QString::fromStdString(text), true);
 }
 
 }  // namespace

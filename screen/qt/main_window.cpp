@@ -8,7 +8,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -315,10 +314,8 @@ void MFVELKOR::refreshPicture(Ctl c) {
 void MFVELKOR::showSizedMessageBox(const MsgBoxLayout& box) { runMessageBox(box); }
 
 void MFVELKOR::showStandardMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
-                  QString::fromStdString(text), QMessageBox::Ok, isVisible() ? this : nullptr);
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  runDesktopMessageBox(isVisible() ? this : nullptr, QCoreApplication::applicationName(),
+                       QString::fromStdString(text));
 }
 
 void MFVELKOR::setModalWindow(Window w, std::function<void()> show) {

@@ -146,7 +146,9 @@ ClickPicture* pictureButton(QWidget* parent, const char* name, const QString& ca
 }  // namespace
 
 RecordDialog::RecordDialog(const GameState& g, const QImage& sprites, QWidget* parent)
-    : QDialog(parent), g_(g), sprites_(sprites.convertToFormat(QImage::Format_RGB32)) {
+    : QDialog(parent, kSmallWindowFlags),
+      g_(g),
+      sprites_(sprites.convertToFormat(QImage::Format_RGB32)) {
   setObjectName("frmRecord");
   setWindowTitle("Your Record");
   setModal(true);
@@ -184,7 +186,7 @@ void RecordDialog::paintEvent(QPaintEvent*) {
 }
 
 InputBoxDialog::InputBoxDialog(GameState& g, QWidget* parent)
-    : QDialog(parent),
+    : QDialog(parent, kSmallWindowFlags),
       g_(g),
       lblMsg_(plainLabel(new QLabel(this))),
       txtName_(new QLineEdit(this)) {
@@ -240,7 +242,7 @@ void InputBoxDialog::done(int r) {
 }
 
 VsSetupDialog::VsSetupDialog(GameState& g, QWidget* parent)
-    : QDialog(parent),
+    : QDialog(parent, kSmallWindowFlags),
       g_(g),
       lblXwins_(plainLabel(new QLabel(this))),
       vScroll1_(new QScrollBar(Qt::Vertical, this)) {
@@ -263,6 +265,8 @@ VsSetupDialog::VsSetupDialog(GameState& g, QWidget* parent)
     place(box, kTxtPlayerName[static_cast<std::size_t>(i)]);
     box->setText(QString::fromStdString(w_.names[static_cast<std::size_t>(i)]));
     box->installEventFilter(this);
+    // Return and keypad Enter alike; Escape stays Cancel through the dialog.
+    connect(box, &QLineEdit::returnPressed, this, [this] { picOK_Click(); });
   }
   txtPlayerName_[1]->setEnabled(w_.name1Enabled);
   if (!w_.name1Enabled) {
@@ -337,7 +341,7 @@ bool VsSetupDialog::eventFilter(QObject* o, QEvent* e) {
 }
 
 VsResultDialog::VsResultDialog(const GameState& g, QWidget* parent)
-    : QDialog(parent), lblWinner_(plainLabel(new QLabel(this))) {
+    : QDialog(parent, kSmallWindowFlags), lblWinner_(plainLabel(new QLabel(this))) {
   setObjectName("frmVsResult");
   setWindowTitle("Velkor");
   setModal(true);

@@ -231,6 +231,44 @@ TEST_F(VsSetupTest, OkStoresTheTypedNames) {
   EXPECT_EQ(g.form[Ctl::cmdShot].caption, "Ann's Shot");
 }
 
+TEST_F(VsSetupTest, ReturnOrKeypadEnterInEitherNameBoxActsAsOk) {
+  const struct {
+    int box;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+  } presses[] = {{0, Qt::Key_Return, Qt::NoModifier},
+                 {0, Qt::Key_Enter, Qt::KeypadModifier},
+                 {1, Qt::Key_Return, Qt::NoModifier},
+                 {1, Qt::Key_Enter, Qt::KeypadModifier}};
+  for (const auto& p : presses) {
+    const std::string where = "box " + std::to_string(p.box) + ", key " + std::to_string(p.key);
+    setVsPlayerNames(g);
+    g.gameMode = modeVersus;
+    g.players[1].isBreaker = true;
+    VsSetupDialog d(g);
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    QLineEdit* box = d.txtPlayerName(p.box);
+    box->setFocus();
+    box->setText("Zed");
+    QTest::keyClick(box, p.key, p.modifiers);
+    EXPECT_FALSE(d.isVisible()) << where;
+    EXPECT_EQ(d.result(), QDialog::Accepted) << where;
+    EXPECT_EQ(g.gameMode, modeVersus) << where;
+    EXPECT_EQ(g.players[static_cast<std::size_t>(p.box)].name, "Zed         ") << where;
+    EXPECT_TRUE(g.players[0].isBreaker) << where << ": the match starts as OK starts it";
+  }
+  // Against the computer only the player's own box takes keys.
+  setVsCpuPlayerNames(g);
+  g.gameMode = modeVersus;
+  VsSetupDialog cpu(g);
+  cpu.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&cpu));
+  QTest::keyClick(cpu.txtPlayerName(0), Qt::Key_Return);
+  EXPECT_EQ(cpu.result(), QDialog::Accepted);
+  EXPECT_EQ(g.players[1].name, "quib        ");
+}
+
 TEST_F(VsSetupTest, CancelEscapeAndTheCloseBoxGiveUpTheMatchAndKeepTheNames) {
   struct Way {
     const char* name;

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
+#include <set>
+#include <sstream>
 
 namespace velkor {
 namespace {
@@ -59,6 +63,103 @@ TEST(HelpFile, MissingFileGivesNothingAndTheShippedFileHasTopicsAndKeywords) {
   EXPECT_GE(helpKeywordIndex(*shipped).size(), 10u);
   for (const HelpKeyword& k : helpKeywordIndex(*shipped)) {
     EXPECT_NE(findHelpTopic(*shipped, k.topicId), nullptr) << k.keyword;
+  }
+}
+
+// The rules a player meets and asks about, each with its topic in the help file, its section in
+// the help page, and a phrase that must stand in both.
+struct PlayerTopic {
+  const char* id;
+  const char* keyword;
+  const char* phrase;
+};
+constexpr PlayerTopic kPlayerTopics[] = {
+    {"controls", "dashed circle", "where the cue ball will be when it touches the"},
+    {"ballinhand", "ball in hand", "drag it to any place on the table"},
+    {"rules", "foul", "lowest-numbered ball"},
+    {"back", "Back", "one shot, one turn and one foul"},
+    {"records", "top 10", "10 turns or"},
+    {"quib", "level", "two matches against it in a row"},
+    {"demo", "demonstration", "30 seconds on the title screen"},
+};
+
+std::string readSource(const std::string& name) {
+  std::ifstream in(std::string(VELKOR_SOURCE_DIR) + "/" + name, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Tags and line breaks out, so a phrase may run over a wrapped line or a <b>.
+std::string plainText(const std::string& html) {
+  std::string out;
+  bool inTag = false;
+  for (char c : html) {
+    if (c == '<') inTag = true;
+    if (!inTag) {
+      const bool blank = std::isspace(static_cast<unsigned char>(c)) != 0;
+      if (!blank) {
+        out += c;
+      } else if (!out.empty() && out.back() != ' ') {
+        out += ' ';
+      }
+    }
+    if (c == '>') inTag = false;
+  }
+  return out;
+}
+
+// Every value that follows `opening` up to the next double quote.
+std::set<std::string> quotedAfter(const std::string& html, const std::string& opening) {
+  std::set<std::string> values;
+  for (std::size_t at = html.find(opening); at != std::string::npos;
+       at = html.find(opening, at + 1)) {
+    const std::size_t from = at + opening.size();
+    values.insert(html.substr(from, html.find('"', from) - from));
+  }
+  return values;
+}
+
+// Every "#id" link of a page.
+std::set<std::string> linkedIds(const std::string& html) { return quotedAfter(html, "href=\"#"); }
+
+TEST(HelpFile, ShippedTopicsTellTheRulesAPlayerMeetsAndAreReachable) {
+  const auto help = loadHelpFile(std::string(VELKOR_SOURCE_DIR) + "/assets/velkor.HLP");
+  ASSERT_TRUE(help.has_value());
+  const std::set<std::string> inContents = linkedIds(helpContentsHtml(*help));
+  const std::vector<HelpKeyword> index = helpKeywordIndex(*help);
+  for (const PlayerTopic& t : kPlayerTopics) {
+    const HelpTopic* topic = findHelpTopic(*help, t.id);
+    ASSERT_NE(topic, nullptr) << t.id;
+    EXPECT_TRUE(inContents.count(t.id)) << t.id << " is listed in the contents";
+    EXPECT_TRUE(std::any_of(index.begin(), index.end(), [&](const HelpKeyword& k) {
+      return k.keyword == t.keyword && k.topicId == t.id;
+    })) << "the keyword index leads from \"" << t.keyword << "\" to " << t.id;
+    EXPECT_NE(plainText(topic->body).find(t.phrase), std::string::npos) << t.id;
+  }
+  for (const HelpTopic& topic : help->topics) {
+    EXPECT_FALSE(topic.keywords.empty()) << topic.id;
+    for (const std::string& id : linkedIds(topic.body)) {
+      EXPECT_NE(findHelpTopic(*help, id), nullptr) << topic.id << " links to " << id;
+    }
+  }
+}
+
+TEST(HelpPage, ShippedPageHasTheSameTopicsInItsContents) {
+  const std::string page = readSource("assets/help.html");
+  ASSERT_FALSE(page.empty());
+  const std::size_t contentsEnd = page.find("</ul>", page.find("id=\"contents\""));
+  ASSERT_NE(contentsEnd, std::string::npos);
+  const std::set<std::string> inContents = linkedIds(page.substr(0, contentsEnd));
+  const std::set<std::string> sections = quotedAfter(page, "<h2 id=\"");
+  for (const std::string& target : linkedIds(page)) {
+    EXPECT_TRUE(sections.count(target)) << "a link to #" << target << " finds its section";
+  }
+  const std::string text = plainText(page);
+  for (const PlayerTopic& t : kPlayerTopics) {
+    EXPECT_TRUE(sections.count(t.id)) << t.id;
+    EXPECT_TRUE(inContents.count(t.id)) << t.id << " is listed in the contents";
+    EXPECT_NE(text.find(t.phrase), std::string::npos) << t.id;
   }
 }
 
