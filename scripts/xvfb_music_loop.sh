@@ -22,29 +22,8 @@ source "$root/scripts/xvfb_session.sh"
 start_xvfb_session 90
 
 raw="$out/loop.raw"
-rm -f "$raw"
-start=$(date +%s.%N)
-(cd "$build" && XDG_CONFIG_HOME="$config" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$raw" \
-  LANG=C.UTF-8 exec ./velkor 2> /dev/null) &
-app_pid=$!
-since() { echo "$(date +%s.%N) - $start" | bc; }
+start_game_with_disk_audio "$build" "$raw"
 wait_until() { sleep "$(echo "$1 - $(since)" | bc | awk '{print ($1 > 0) ? $1 : 0}')"; }
-
-xdotool search --sync --onlyvisible --name "^VELKOR Ver" > /dev/null
-sleep 3
-for _ in 1 2 3 4 5; do
-  win=$(xdotool search --onlyvisible --name "^VELKOR Ver" | tail -1)
-  geometry=$(xdotool getwindowgeometry --shell "$win" 2> /dev/null) && break
-  sleep 1
-done
-eval "$geometry"
-cx=$X
-cy=$((Y + HEIGHT - 372))
-click() {
-  xdotool mousemove $((cx + $1)) $((cy + $2))
-  sleep 0.3
-  xdotool click 1
-}
 # The title track's first restart comes 31 s after it starts, the later ones every 30.5 s.
 # The demonstration starts after 30 idle seconds on the title and rolls balls, which holds a
 # restart back; a click on the empty table ends it (on the title itself the spot is empty).
@@ -59,11 +38,7 @@ click 97 76  # Solo Play: nothing rolls until a shot
 solo_from=$(since)
 wait_until "$solo_from + 65"
 end=$(since)
-kill "$app_pid"
-for _ in 1 2 3 4 5 6 7 8 9 10; do kill -0 "$app_pid" 2> /dev/null || break; sleep 0.5; done
-kill -0 "$app_pid" 2> /dev/null && { echo "FAIL: the program ignored SIGTERM"; kill -9 "$app_pid"; exit 1; }
-wait "$app_pid" 2> /dev/null || true
-app_pid=""
+stop_game
 
 sox -t raw -r 44100 -e signed -b 16 -c 2 "$raw" "$out/loop.wav"
 mono="$out/loop.f32"

@@ -20,3 +20,44 @@ end_xvfb_session() {
   rm -rf "$config"
   if declare -F extra_cleanup > /dev/null; then extra_cleanup; fi
 }
+
+# start_game_with_disk_audio BUILD_DIR RAW_FILE: starts the program in BUILD_DIR with SDL's
+# disk audio driver writing RAW_FILE, sets $app_pid and $start (for since), waits for the
+# main window and sets $win, $caption and click X Y (a click at client-area pixel X, Y).
+start_game_with_disk_audio() {
+  rm -f "$2"
+  start=$(date +%s.%N)
+  (cd "$1" && XDG_CONFIG_HOME="$config" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$2" \
+    LANG=C.UTF-8 exec ./velkor 2> /dev/null) &
+  app_pid=$!
+  xdotool search --sync --onlyvisible --name "^VELKOR Ver" > /dev/null
+  sleep 3
+  # Windows come and go while the opening window closes; ask again until one answers.
+  local geometry=""
+  for _ in 1 2 3 4 5; do
+    win=$(xdotool search --onlyvisible --name "^VELKOR Ver" | tail -1)
+    geometry=$(xdotool getwindowgeometry --shell "$win" 2> /dev/null) && break
+    sleep 1
+  done
+  eval "$geometry"
+  caption=$(xdotool getwindowname "$win")
+  cx=$X
+  cy=$((Y + HEIGHT - 372))
+}
+
+since() { echo "$(date +%s.%N) - $start" | bc; }
+
+click() {
+  xdotool mousemove $((cx + $1)) $((cy + $2))
+  sleep 0.3
+  xdotool click 1
+}
+
+# stop_game: ends the program as the desktop would and fails when it does not go.
+stop_game() {
+  kill "$app_pid"
+  for _ in 1 2 3 4 5 6 7 8 9 10; do kill -0 "$app_pid" 2> /dev/null || break; sleep 0.5; done
+  kill -0 "$app_pid" 2> /dev/null && { echo "FAIL: the program ignored SIGTERM"; kill -9 "$app_pid"; exit 1; }
+  wait "$app_pid" 2> /dev/null || true
+  app_pid=""
+}

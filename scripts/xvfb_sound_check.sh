@@ -17,30 +17,7 @@ source "$root/scripts/xvfb_session.sh"
 start_xvfb_session 90
 
 raw="$out/audio.raw"
-rm -f "$raw"
-start=$(date +%s.%N)
-(cd "$build" && XDG_CONFIG_HOME="$config" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$raw" \
-  LANG=C.UTF-8 exec ./velkor 2> /dev/null) &
-app_pid=$!
-since() { echo "$(date +%s.%N) - $start" | bc; }
-
-xdotool search --sync --onlyvisible --name "^VELKOR Ver" > /dev/null
-sleep 3
-# Windows come and go while the opening window closes; ask again until one answers.
-for _ in 1 2 3 4 5; do
-  win=$(xdotool search --onlyvisible --name "^VELKOR Ver" | tail -1)
-  geometry=$(xdotool getwindowgeometry --shell "$win" 2> /dev/null) && break
-  sleep 1
-done
-eval "$geometry"
-caption=$(xdotool getwindowname "$win")
-cx=$X
-cy=$((Y + HEIGHT - 372))
-click() {
-  xdotool mousemove $((cx + $1)) $((cy + $2))
-  sleep 0.3
-  xdotool click 1
-}
+start_game_with_disk_audio "$build" "$raw"
 title_end=$(since)
 click 97 76    # Solo Play
 sleep 1.5
@@ -48,11 +25,7 @@ shot_at=$(since)
 click 272 349  # SHOT!: the break
 sleep 4
 end=$(since)
-kill "$app_pid"
-for _ in 1 2 3 4 5 6 7 8 9 10; do kill -0 "$app_pid" 2> /dev/null || break; sleep 0.5; done
-kill -0 "$app_pid" 2> /dev/null && { echo "FAIL: the program ignored SIGTERM"; kill -9 "$app_pid"; exit 1; }
-wait "$app_pid" 2> /dev/null || true
-app_pid=""
+stop_game
 
 sox -t raw -r 44100 -e signed -b 16 -c 2 "$raw" "$out/audio.wav"
 rm -f "$raw"
