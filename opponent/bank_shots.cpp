@@ -40,11 +40,12 @@ void chooseBank(GameState& g, ShotPlan& plan, const Scene& s,
   for (std::size_t p = 1; p <= 6; ++p) {
     const TablePoint P = g.pocketPoints[p];
     const TablePoint G = ghost[p];
+    // Where the cue ball's centre cannot go, no cushion brings it.
+    if (!isInTable(G.x, G.y)) continue;
     for (Integer k = cushionLeft; k <= cushionBottom; ++k) {
       TablePoint A{};
       if (isBankPathBlocked(g, s.C, G, A, k, s.t)) continue;
       if (isPointOnOtherObjectBall(g, G.x, G.y, s.t)) continue;
-      if (!isInTable(G.x, G.y)) continue;
       if (A.x > kSideBandLow && A.x < kSideBandHigh) continue;
       if (isInCornerMouth(A, k)) continue;
       shot_choice::offerShot(g, plan, A, shot_choice::cutAngle(A, G, s.T, P),

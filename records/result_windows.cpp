@@ -4,12 +4,12 @@
 
 #include "controls/coordinates.h"
 #include "platform/text.h"
+#include "records/vs_setup.h"
 
 namespace velkor {
 
 namespace {
 
-constexpr std::size_t kNameWidth = 12;
 constexpr Integer kPerfectGameTurns = 1;
 
 WindowPlace outerSize(const ScreenMetrics& screen, int clientWidth, int clientHeight) {
@@ -110,7 +110,7 @@ InputBoxWindow frmInputBox_Form_Load(const GameState& g, const ScreenMetrics& sc
 }
 
 void frmInputBox_Form_Unload(GameState& g, const std::string& typed) {
-  g.players[0].name = fixedText(blankControlChars(typed), kNameWidth);
+  setPlayerName(g, 0, blankControlChars(typed));
 }
 
 VsResultWindow frmVsResult_Form_Load(const GameState& g, const ScreenMetrics& screen) {

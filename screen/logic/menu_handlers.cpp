@@ -96,10 +96,7 @@ void lblMenu_Click(GameState& g, Integer index) {
       setBgmScene(g, bgmMenu);
       break;
     case 1:
-      centreSpinMarker(g);
-      startRack(g);
-      g.form.setVisible(Ctl::picMenu, false);
-      g.screen->showInfomation();
+      startNewGame(g);
       break;
     default:
       // Before the break there is nothing to take back.
