@@ -53,6 +53,7 @@ void startRack(GameState& g) {
   // pump) must not leave the old shot to be judged on the new table.
   endRunningShot(g);
   setUpRack(g);
+  g.lastCpuPlacement = {};
 
   g.screen->clearPicture(Ctl::picPool);
   g.form.setAutoRedraw(Ctl::picPool, true);
@@ -128,6 +129,8 @@ void saveShotSnapshot(GameState& g) {
 }
 
 void startShot(GameState& g) {
+  // Any shot ends what the computer remembers of its last placement; its own press keeps it.
+  g.lastCpuPlacement = {};
   saveShotSnapshot(g);
   initShotState(g);
   launchShot(g);

@@ -315,6 +315,7 @@ void takeBackShot(GameState& g) {
     return;
   }
   g.balls = g.savedBalls;
+  g.lastCpuPlacement = {};
   bringAllBallsToRest(g);
   g.ballInHand = g.savedBallInHand;
   g.foulCount = plusOne(g.foulCount);

@@ -23,6 +23,15 @@ struct PlayerRecord {
   Integer gamesWon = 0;
 };
 
+// The computer's last ball-in-hand turn, kept from its press until the next shot starts: a
+// foul repeated from the same placement would otherwise repeat for as long as the table does.
+struct CpuPlacement {
+  bool ballInHand = false;  // the turn had ball in hand
+  bool shotTaken = false;   // the computer pressed the shot of that turn
+  Integer target = 0;
+  TablePoint targetAt{};
+};
+
 struct GameState {
   GameState();
   GameState(const GameState&) = delete;
@@ -56,6 +65,7 @@ struct GameState {
   Integer idleSeconds = 0;
   Single swingPhase = 0;  // break-aim swing; kept from one rack to the next
   Integer comStep = 0;    // ticks already taken in the computer's turn
+  CpuPlacement lastCpuPlacement;
 
   // Players and mode.
   std::array<PlayerRecord, 2> players{};

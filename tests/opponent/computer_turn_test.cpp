@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "controls/coordinates.h"
 #include "engine/game_modes.h"
 #include "engine/rack.h"
+#include "engine/shot_rules.h"
 #include "engine/table_model.h"
 #include "opponent/computer_turn.h"
 #include "screen/logic/aiming.h"
@@ -192,6 +194,150 @@ TEST_F(ComputerTurn, BallInHandTurnShowsTheCueBallInItsNewPlaceFromTheFirstTick)
   EXPECT_EQ(ctl(Ctl::lblQuibsMessage).caption, "My turn.");
   EXPECT_FALSE(ctl(Ctl::shpQBall).visible);
   EXPECT_EQ(f.screen.callsStartingWith("drawTable").size(), 1u);
+}
+
+// A table where the placement behind the 7 brings a bank off the bottom cushion that pots
+// the 7 and the cue ball with it, so the same foul comes back each time the 7 is re-spotted.
+struct RepeatedFoul : ComputerTurn {
+  static constexpr TablePoint kFirstSpot{1658.578f, 458.578f};  // behind the 7 for pocket 3
+
+  // The computer on turn with ball in hand: in the demonstration, or as quib in a match.
+  void loopTable(bool demo) {
+    if (demo) {
+      startDemo(g);
+    } else {
+      computerOnTurnAfterBreak(true);
+    }
+    g.breakPending = false;
+    g.Timer2.setEnabled(false);
+    g.quibLevel = 11;
+    sim::clearTable(g);
+    sim::placeBall(g, 0, 600, 600);
+    sim::placeBall(g, 7, 1800, 600);
+    sim::placeBall(g, 8, 645.6883544921875f, 1141.005859375f);
+    sim::placeBall(g, 9, 1773.483154296875f, 440.1938171386719f);
+    g.ballInHand = true;
+    switchComputerTurn(g, true);
+  }
+
+  // Runs the turn's shot to its end and the rules that follow it.
+  void runShot() {
+    ASSERT_TRUE(clock.clock().runUntil([this] { return g.Timer1.enabled(); }, 5000));
+    ASSERT_TRUE(clock.clock().runUntil([this] { return !g.Timer1.enabled(); }, 120000));
+  }
+
+  // The first turn: the usual placement, then the foul that re-spots the 7.
+  void firstTurnFouls() {
+    advance(100);
+    EXPECT_NEAR(g.balls[0].x, kFirstSpot.x, 0.01);
+    EXPECT_NEAR(g.balls[0].y, kFirstSpot.y, 0.01);
+    runShot();
+    ASSERT_EQ(g.foulCount, 1);
+    ASSERT_TRUE(g.ballInHand);
+    ASSERT_EQ(g.balls[7].x, 1800);
+    ASSERT_EQ(g.balls[7].y, 600);
+  }
+
+  void expectCueAt(TablePoint p) {
+    EXPECT_NEAR(g.balls[0].x, p.x, 0.01);
+    EXPECT_NEAR(g.balls[0].y, p.y, 0.01);
+  }
+};
+
+TEST_F(RepeatedFoul, TheComputersOwnRepeatedFoulPlacesTheCueBallAtARandomFreeSpot) {
+  loopTable(true);
+  firstTurnFouls();
+  ASSERT_TRUE(g.timCom.enabled()) << "the other side of the demonstration is on turn";
+  // The fixed draws give the first free spot: x = 100 + 2200 * 0.5, y = 100 + 1000 * 0.5.
+  f.random.set({0.5});
+  const std::size_t drawn = f.random.drawsTaken();
+  advance(100);
+  expectCueAt({1200, 600});
+  EXPECT_EQ(f.random.drawsTaken() - drawn, 2u);
+  EXPECT_EQ(ctl(Ctl::lblQuibsMessage).caption, "My turn.");
+  EXPECT_EQ(g.aimPoint.x, 1800);
+  EXPECT_EQ(g.aimPoint.y, 600);
+  runShot();
+  EXPECT_EQ(g.foulCount, 1) << "the shot from the new spot does not foul again";
+}
+
+TEST_F(RepeatedFoul, TakenSpotsAreDrawnAgainAndWithoutAFreeOneTheUsualPlacementStands) {
+  loopTable(true);
+  firstTurnFouls();
+  // On the 7, on the 8, then free: each spot takes two draws.
+  const double onSeven[] = {1700.0 / 2200, 500.0 / 1000};
+  const double onEight[] = {545.6883544921875 / 2200, 1000.0 / 1000 - 0.0001};
+  f.random.set({onSeven[0], onSeven[1], onEight[0], onEight[1], 0.25, 0.25});
+  std::size_t drawn = f.random.drawsTaken();
+  advance(100);
+  expectCueAt({650, 350});
+  EXPECT_EQ(f.random.drawsTaken() - drawn, 6u);
+
+  // Every draw on a ball: after the first try and 50 more, the usual placement.
+  loopTable(true);
+  firstTurnFouls();
+  std::vector<double> allTaken;
+  for (int i = 0; i < 51; ++i) allTaken.insert(allTaken.end(), {onSeven[0], onSeven[1]});
+  allTaken.push_back(0.5);  // a free spot, never reached
+  f.random.set(allTaken);
+  drawn = f.random.drawsTaken();
+  advance(100);
+  expectCueAt(kFirstSpot);
+  EXPECT_EQ(f.random.drawsTaken() - drawn, 102u);
+}
+
+TEST_F(RepeatedFoul, ATargetMovedByMoreThanADiameterGetsTheUsualPlacement) {
+  struct Case {
+    Single y;
+    bool random;
+  };
+  for (const Case c : {Case{700, true}, Case{700.5f, false}}) {
+    SCOPED_TRACE(c.y);
+    loopTable(true);
+    firstTurnFouls();
+    sim::placeBall(g, 7, 1800, c.y);
+    f.random.set({0.5});
+    advance(100);
+    const TablePoint behindSeven = behind({1800, c.y}, {2350, 1150});
+    expectCueAt(c.random ? TablePoint{1200, 600} : behindSeven);
+  }
+}
+
+TEST_F(RepeatedFoul, AfterAPersonsFoulFromTheSameSpotTheUsualPlacementStands) {
+  loopTable(false);
+  advance(100);
+  expectCueAt(kFirstSpot);
+  ASSERT_TRUE(clock.clock().runUntil([this] { return g.Timer1.enabled(); }, 5000));
+  const TablePoint aim = g.aimPoint;
+  const Integer power = ctl(Ctl::HScroll1).value;
+  runShot();
+  ASSERT_EQ(g.foulCount, 1);
+  ASSERT_FALSE(g.timCom.enabled()) << "the person has ball in hand";
+
+  // The person plays the computer's shot again from the computer's spot: the same foul.
+  sim::placeBall(g, 0, kFirstSpot.x, kFirstSpot.y);
+  g.aimPoint = aim;
+  setPowerBar(g, power);
+  cmdShot_Click(g);
+  ASSERT_TRUE(clock.clock().runUntil([this] { return !g.Timer1.enabled(); }, 120000));
+  ASSERT_EQ(g.foulCount, 2);
+  ASSERT_TRUE(g.timCom.enabled());
+  advance(100);
+  expectCueAt(kFirstSpot);
+}
+
+TEST_F(RepeatedFoul, ANewRackOrATakeBackForgetsTheLastPlacement) {
+  loopTable(true);
+  firstTurnFouls();
+  ASSERT_TRUE(g.lastCpuPlacement.shotTaken);
+  g.shotCount = 5;
+  takeBackShot(g);
+  EXPECT_FALSE(g.lastCpuPlacement.shotTaken);
+
+  loopTable(true);
+  firstTurnFouls();
+  startRack(g);
+  EXPECT_FALSE(g.lastCpuPlacement.shotTaken);
 }
 
 TEST_F(ComputerTurn, DemonstrationLeavesTheTableLiveAndAClickEndsItAtOnce) {
