@@ -71,7 +71,7 @@ void setSoloMode(GameState& g) {
   g.gameMode = modeSolo;
   g.form.setCaption(Ctl::mnuChangeMode, "独り撞き→対戦(&M)");
   g.form.setEnabled(Ctl::mnuStart, true);
-  setShotButton(g, "SHOT!", 24);
+  setShotButton(g, kShotButtonCaption, 24);
 }
 
 void switchComputerTurn(GameState& g, bool on) {

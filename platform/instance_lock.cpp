@@ -15,7 +15,12 @@ std::string instanceLockPath(const std::string& iniDir) {
   return getWinDir(iniDir) + "velkor.lock";
 }
 
-InstanceLock::InstanceLock(std::string path) : path_(std::move(path)) {}
+InstanceLock::InstanceLock(std::string path, OpenFile openFile)
+    : path_(std::move(path)), openFile_(openFile) {}
+
+int InstanceLock::openForLock(const char* path, int flags, mode_t mode) {
+  return ::open(path, flags, mode);
+}
 
 InstanceLock::~InstanceLock() {
   if (fd_ >= 0) ::close(fd_);
@@ -29,8 +34,8 @@ bool InstanceLock::anotherCopyRunning() {
   // lock and keep refusing starts after the game has ended. A lock file that the user may
   // only read still takes a lock.
   constexpr int kFlags = O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-  int fd = ::open(path_.c_str(), O_RDWR | kFlags, 0600);
-  if (fd < 0) fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  int fd = openFile_(path_.c_str(), O_RDWR | kFlags, 0600);
+  if (fd < 0) fd = openFile_(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0);
   if (fd < 0) return false;
   int r = 0;
   do {

@@ -5,6 +5,8 @@
 // itself is never removed: removing it could let two copies lock two different files.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 
 namespace velkor {
@@ -14,7 +16,12 @@ std::string instanceLockPath(const std::string& iniDir);
 
 class InstanceLock {
  public:
-  explicit InstanceLock(std::string path);
+  // How the file is opened: open(2) with its flags and the mode of a new file. A test passes
+  // one that refuses writing as the kernel refuses a user who may only read the file; root's
+  // open never refuses it.
+  using OpenFile = int (*)(const char* path, int flags, mode_t mode);
+
+  explicit InstanceLock(std::string path, OpenFile openFile = openForLock);
   ~InstanceLock();
   InstanceLock(const InstanceLock&) = delete;
   InstanceLock& operator=(const InstanceLock&) = delete;
@@ -26,8 +33,11 @@ class InstanceLock {
   bool anotherCopyRunning();
   bool held() const { return fd_ >= 0; }
 
+  static int openForLock(const char* path, int flags, mode_t mode);
+
  private:
   std::string path_;
+  OpenFile openFile_;
   int fd_ = -1;
 };
 

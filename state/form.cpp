@@ -60,7 +60,7 @@ Form::Form() {
   at(Ctl::HScroll1).smallChange = 1;
   at(Ctl::HScroll1).largeChange = 10;
   box(Ctl::cmdShot, 200, 327, 145, 45);
-  at(Ctl::cmdShot).caption = "SHOT!";
+  at(Ctl::cmdShot).caption = kShotButtonCaption;
   box(Ctl::picPocketedBalls, 346, 347, 183, 25);
   box(Ctl::lblBIP, 346, 327, 183, 20);
   box(Ctl::picMenu, 0, 0, 540, 372);  // the whole client area

@@ -118,6 +118,9 @@ class Form {
   std::function<void(Ctl)> observer_;
 };
 
+// The shot button's caption as the window is made; solo mode sets it again.
+inline constexpr const char* kShotButtonCaption = "SHOT!";
+
 // The name of a control as the game calls it ("picPool", "lblMenu0", ...).
 const char* controlName(Ctl c);
 

@@ -137,7 +137,7 @@ void picSoloPlay_Click(GameState& g, Integer) {
   g.form.setVisible(Ctl::picMenu, false);
   g.gameMode = modeSolo;
   g.form.setFontSize(Ctl::cmdShot, pixelsToPoints(25, g.twipsPerPixelY));
-  g.form.setCaption(Ctl::cmdShot, "Shot!");
+  g.form.setCaption(Ctl::cmdShot, kSoloPlayShotCaption);
   g.form.setVisible(Ctl::lblQuibsMessage, false);
   changGameMenu(g);
   setBgmScene(g, bgmSoloPlay);

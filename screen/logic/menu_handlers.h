@@ -21,6 +21,9 @@ constexpr Integer kIdleSecondsBeforeDemo = 30;
 inline constexpr const char* kHelpFile = "velkor.HLP";
 inline constexpr const char* kHelpPage = "help.html";
 
+// The shot button's caption in a solo game begun with the title screen's Solo Play.
+inline constexpr const char* kSoloPlayShotCaption = "Shot!";
+
 // Menu bar.
 void mnuStart_click(GameState& g);
 void mnuRetry_Click(GameState& g);

@@ -46,6 +46,24 @@ void blackFace(QDialog& d) {
 
 void place(QWidget* w, const PixelBox& b) { w->setGeometry(b.left, b.top, b.width, b.height); }
 
+// True when the label's text, wrapped as the label wraps it, lies wholly inside the label.
+bool textFits(const QLabel* l, const QFont& f) {
+  const int flags = static_cast<int>(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+  const QRect box = l->contentsRect();
+  return box.contains(QFontMetrics(f).boundingRect(box, flags, l->text()));
+}
+
+// The label in Arial at its design size, or, when two long names would wrap the text past
+// the label's edges, a point smaller at a time until it fits: a cut line would hide a name.
+void fitArial(QLabel* l, Single points, const GameState& g) {
+  QFont f = arial(points, g);
+  while (!textFits(l, f) && f.pixelSize() > 1) {
+    points -= 1;
+    f = arial(points, g);
+  }
+  l->setFont(f);
+}
+
 // UTF-16 units of the first n characters (code points) of s, a pair of surrogates being one.
 qsizetype unitsOfFirstChars(const QString& s, qsizetype n) {
   qsizetype i = 0;
@@ -351,12 +369,12 @@ VsResultDialog::VsResultDialog(const GameState& g, QWidget* parent)
   placeWindow(*this, w.place, m, kVsResultClientWidth, kVsResultClientHeight);
 
   lblWinner_->setObjectName("lblWinner");
-  lblWinner_->setFont(arial(kVsWinnerFontSize, g));
   lblWinner_->setAlignment(Qt::AlignCenter);
   lblWinner_->setWordWrap(true);
   lblWinner_->setText(QString::fromStdString(w.winner));
   paint(lblWinner_, w.winnerColor, std::nullopt);
   place(lblWinner_, kVsLblWinner);
+  fitArial(lblWinner_, kVsWinnerFontSize, g);
 
   for (std::size_t i = 0; i < 2; ++i) {
     auto* name = plainLabel(new QLabel(this));

@@ -575,6 +575,34 @@ TEST_F(ShotRules, SoloGameWonAfterTenTurnsShowsTheResultButNoNameEntry) {
   EXPECT_EQ(windows(), std::vector<std::string>{"window frmRecord"});
 }
 
+// Row 10 is beaten on every key by the game, so only the count of turns decides the name entry.
+TEST_F(ShotRules, SoloGameBeatingRowTenIsEnteredOnlyWhenWonInTenTurnsOrFewer) {
+  const testing::TempFolder folder;  // an entered game saves the table
+  g.iniDir = folder.dir();
+  struct {
+    Integer turnsBefore;  // the winning turn is counted on top
+    std::vector<std::string> windows;
+  } const cases[] = {
+      {9, {"window frmRecord", "window frmInputBox"}},
+      {10, {"window frmRecord"}},
+  };
+  for (const auto& c : cases) {
+    for (std::size_t i = 1; i <= 10; ++i) {
+      g.soloRec[i] = SoloRecord{};
+      g.soloRec[i].Shots = 1;
+      g.soloRec[i].Turn = 30;
+      g.soloRec[i].Time = 32767;
+    }
+    mnuStart_click(g);
+    spreadBalls();
+    g.turnCount = c.turnsBefore;
+    g.shotCount = 20;
+    g.elapsedSeconds = 60;
+    finishShot({9}, 1, 1);
+    EXPECT_EQ(windows(), c.windows) << c.turnsBefore + 1 << " turns";
+  }
+}
+
 TEST_F(ShotRules, MatchGameGoesOnWithTheWinnerBreaking) {
   spreadBalls();
   setUpVersus("You", "quib", true, 3);

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -90,6 +91,16 @@ TEST(InstanceLock, ASecondGuardOfTheSameProcessIsRefusedToo) {
   EXPECT_FALSE(second.anotherCopyRunning());
 }
 
+// open(2) as the kernel answers a user who may only read the file, also when the suite runs
+// as root, whom a mode of 0444 does not stop.
+int openAsReader(const char* path, int flags, mode_t mode) {
+  if ((flags & O_ACCMODE) != O_RDONLY) {
+    errno = EACCES;
+    return -1;
+  }
+  return ::open(path, flags, mode);
+}
+
 // What a power loss, a crash, another machine sharing the config folder or an older build
 // leaves on disk. None of it is a running copy, so every start goes ahead, and the file is
 // left as it was.
@@ -97,6 +108,7 @@ struct LeftFile {
   const char* what;
   std::string bytes;
   mode_t mode;
+  InstanceLock::OpenFile open = InstanceLock::openForLock;
 };
 
 void PrintTo(const LeftFile& c, std::ostream* os) { *os << c.what; }
@@ -109,7 +121,7 @@ TEST_P(LeftLockFile, DoesNotRefuseTheStart) {
   writeBytes(path, GetParam().bytes);
   ASSERT_EQ(::chmod(path.c_str(), GetParam().mode), 0);
   {
-    InstanceLock lock(path);
+    InstanceLock lock(path, GetParam().open);
     EXPECT_FALSE(lock.anotherCopyRunning());
     EXPECT_TRUE(lock.held()) << "the guard stands for this run";
     OtherCopy next(path);
@@ -125,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LeftFile{"another host's copy", "4242\nvelkor\nsome-other-machine\n", 0600},
                       LeftFile{"a process that no longer runs", "999999999\nvelkor\nlocalhost\n",
                                0600},
-                      LeftFile{"read-only", "", 0444}),
+                      LeftFile{"read-only", "", 0444, openAsReader}),
     [](const auto& info) {
       std::string name;
       for (const char* c = info.param.what; *c; ++c) name += std::isalnum(*c) ? *c : '_';

@@ -457,6 +457,53 @@ TEST_F(VsResultTest, MarkupNamesAreShownAsTyped) {
   EXPECT_EQ(setup.lblXwins()->textFormat(), Qt::PlainText);
 }
 
+// The decided match's headline holds both names. Two of 12 wide characters wrap it to more
+// lines than the label holds at the design size; then it is set smaller until it fits. With
+// VELKOR_SHOTS naming a folder each window is saved as vs-result-NAME.png.
+TEST_F(VsResultTest, TheHeadlineFitsItsLabelAndKeepsTheDesignSizeWhenItCan) {
+  struct Case {
+    const char* what;
+    const char* name0;
+    const char* name1;
+    bool designSize;
+  };
+  const Case cases[] = {
+      {"short-names", "You", "quib", true},
+      {"long-names", "ＷＷＷＷＷＷＷＷＷＷＷＷ", "東西南北春夏秋冬山川草木", false},
+  };
+  const QString shots = qEnvironmentVariable("VELKOR_SHOTS");
+  const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+  const QFont design = [&] {
+    QFont f("Arial");
+    f.setPixelSize(pointsToPixels(18, g.twipsPerPixelY));
+    return f;
+  }();
+  for (const Case& c : cases) {
+    setPlayerName(g, 0, c.name0);
+    setPlayerName(g, 1, c.name1);
+    g.players[0].isBreaker = true;
+    g.players[0].gamesWon = 3;
+    VsResultDialog d(g);
+    const QLabel* l = d.lblWinner();
+    ASSERT_EQ(l->text(), QString("%1 defeated %2").arg(c.name0, c.name1)) << c.what;
+    const QRect box = l->contentsRect();
+    EXPECT_EQ(box.size(), QSize(291, 55)) << c.what;
+    EXPECT_EQ(box.contains(QFontMetrics(design).boundingRect(box, flags, l->text())),
+              c.designSize)
+        << c.what << ": whether the design size fits";
+    EXPECT_TRUE(box.contains(QFontMetrics(l->font()).boundingRect(box, flags, l->text())))
+        << c.what << ": the headline as shown fits";
+    EXPECT_EQ(l->font().pixelSize() == design.pixelSize(), c.designSize) << c.what;
+    EXPECT_EQ(l->font().family(), "Arial") << c.what;
+    EXPECT_FALSE(l->font().bold()) << c.what;
+    EXPECT_EQ(l->alignment(), Qt::AlignCenter) << c.what;
+    EXPECT_TRUE(l->wordWrap()) << c.what;
+    if (!shots.isEmpty()) {
+      d.grab().save(shots + "/vs-result-" + c.what + ".png");
+    }
+  }
+}
+
 TEST_F(VsResultTest, AnyKeyOrOkClosesIt) {
   for (int key : {int(Qt::Key_A), int(Qt::Key_Space), int(Qt::Key_Return), int(Qt::Key_Escape)}) {
     VsResultDialog d(g);

@@ -8,6 +8,10 @@
 #include <set>
 #include <sstream>
 
+#include "controls/shot_controls.h"
+#include "screen/logic/menu_handlers.h"
+#include "state/form.h"
+
 namespace velkor {
 namespace {
 
@@ -161,6 +165,37 @@ TEST(HelpPage, ShippedPageHasTheSameTopicsInItsContents) {
     EXPECT_TRUE(inContents.count(t.id)) << t.id << " is listed in the contents";
     EXPECT_NE(text.find(t.phrase), std::string::npos) << t.id;
   }
+}
+
+// The texts in bold in the passage that the bold lead word opens, up to the end of its paragraph
+// or list item.
+std::vector<std::string> boldInPassage(const std::string& html, const std::string& lead) {
+  const std::string opening = "<b>" + lead + "</b>";
+  const std::size_t from = html.find(opening);
+  if (from == std::string::npos) return {};
+  const std::size_t to = std::min(html.find("</p>", from), html.find("</li>", from));
+  const std::string passage = html.substr(from + opening.size(), to - from - opening.size());
+  std::vector<std::string> bold;
+  for (std::size_t at = passage.find("<b>"); at != std::string::npos;
+       at = passage.find("<b>", at + 1)) {
+    const std::size_t start = at + 3;
+    bold.push_back(passage.substr(start, passage.find("</b>", start) - start));
+  }
+  return bold;
+}
+
+// The shot button's captions, quoted in bold and in the order of the help's sentences: a solo
+// game from the title screen, solo play again through the mode item, a match (player 0 named
+// You, then another name). Each must be what the code writes on the button.
+TEST(HelpFile, ShotButtonCaptionsAreTheOnesTheGameSets) {
+  const std::vector<std::string> captions = {kSoloPlayShotCaption, kShotButtonCaption,
+                                             shotOwnerCaption("You"), shotOwnerCaption("quib")};
+  const auto help = loadHelpFile(std::string(VELKOR_SOURCE_DIR) + "/assets/velkor.HLP");
+  ASSERT_TRUE(help.has_value());
+  const HelpTopic* controls = findHelpTopic(*help, "controls");
+  ASSERT_NE(controls, nullptr);
+  EXPECT_EQ(boldInPassage(controls->body, "Shoot"), captions) << "velkor.HLP";
+  EXPECT_EQ(boldInPassage(readSource("assets/help.html"), "Shoot"), captions) << "help.html";
 }
 
 }  // namespace
