@@ -1,4 +1,5 @@
-// libFuzzer target for the profile-file reader and writer; built by scripts/fuzz.sh.
+// libFuzzer target for the profile-file reader and writer: scripts/fuzz.sh builds it with
+// clang, every other build links it with replay_main.cpp.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# fuzz.sh SECONDS: builds the profile-file fuzzer with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) into build-fuzz/ and runs it for SECONDS seconds on 4 jobs.
+# fuzz.sh SECONDS: installs what is missing (clang and its fuzzer runtime among it), builds the
+# profile-file fuzzer from CMake with clang (libFuzzer, AddressSanitizer,
+# UndefinedBehaviorSanitizer on the fuzzer and the core library) into build-fuzz/ and runs it
+# for SECONDS seconds on FUZZ_JOBS jobs (default 4).
 # Starts from fuzz/corpus/profile; new inputs go to fuzz-corpus-new/profile (not kept in git;
 # copy the small interesting ones into fuzz/corpus/profile). Crashes land in build-fuzz/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:?usage: fuzz.sh SECONDS}
+"$root/scripts/setup.sh" clang libclang-rt-dev
 out="$root/build-fuzz"
-mkdir -p "$out" "$root/fuzz-corpus-new/profile"
-clang++ -std=c++20 -O1 -g -fno-omit-frame-pointer -ffp-contract=off \
-  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -Wall -Wextra -Werror -I "$root" \
-  "$root/fuzz/profile_fuzzer.cpp" "$root/platform/profile.cpp" "$root/platform/text.cpp" \
-  -o "$out/profile_fuzzer"
+# CXX only counts on the first configure; the folder keeps clang after that.
+CXX=clang++ cmake -S "$root" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVELKOR_FUZZ=ON -DVELKOR_WERROR=ON > /dev/null
+cmake --build "$out" --target profile_fuzzer -j "$(nproc)"
+mkdir -p "$root/fuzz-corpus-new/profile"
 cd "$out"
 jobs=${FUZZ_JOBS:-4}
 rm -f fuzz-*.log

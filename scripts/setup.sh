@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the game and the tests need, only those missing.
+# setup.sh [PACKAGE...]: installs the Debian packages the build, the game and the tests need,
+# and those named (a script's own extra needs), only those missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libsdl2-mixer-dev timgm6mb-soundfont
   fonts-liberation2 fonts-ipafont-gothic xvfb xauth imagemagick xdotool sox)
 missing=()
+packages+=("$@")
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
