@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libsdl2-mixer-dev timgm6mb-soundfont
-  fonts-liberation2 fonts-ipafont-gothic xvfb xauth imagemagick xdotool sox)
+  fonts-liberation2 fonts-ipafont-gothic xvfb xauth imagemagick xdotool sox openbox x11-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
