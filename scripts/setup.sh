@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev libsdl2-mixer-dev timgm6mb-soundfont
-  fonts-liberation2 fonts-ipafont-gothic xvfb xauth imagemagick xdotool sox)
+  fonts-liberation2 fonts-ipafont-gothic xvfb xauth imagemagick xdotool sox openbox x11-utils)
 missing=()
 packages+=("$@")
 for p in "${packages[@]}"; do

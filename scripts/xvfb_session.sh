@@ -1,21 +1,27 @@
 # Sourced by the scripts that run the real program on a virtual display.
-# start_xvfb_session LOW: starts Xvfb on a display between LOW and LOW+99, exports DISPLAY,
-# makes a fresh settings folder in $config, and on exit ends the program ($app_pid, once
-# set), Xvfb and the folder, then runs the caller's own extra_cleanup if it defines one.
+# start_xvfb_session LOW [SCREEN]: starts Xvfb on a display between LOW and LOW+99 with one
+# screen of SCREEN (default 1024x768x24), exports DISPLAY, makes a fresh settings folder in
+# $config, and on exit ends the program ($app_pid, once set), the window manager (once
+# started), Xvfb and the folder, then runs the caller's own extra_cleanup if it defines one.
 
 start_xvfb_session() {
-  display=:$(($1 + RANDOM % 100))
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-  xvfb_pid=$!
+  # A display that another server holds makes Xvfb end at once: another number is tried.
+  for _ in 1 2 3 4 5; do
+    display=:$(($1 + RANDOM % 100))
+    Xvfb "$display" -screen 0 "${2:-1024x768x24}" -nolisten tcp > /dev/null 2>&1 &
+    xvfb_pid=$!
+    sleep 1
+    kill -0 "$xvfb_pid" 2> /dev/null && break
+  done
   config=$(mktemp -d)
   app_pid=""
   trap end_xvfb_session EXIT
   export DISPLAY=$display
-  sleep 1
 }
 
 end_xvfb_session() {
   [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null || true
+  [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2> /dev/null || true
   kill "$xvfb_pid" 2> /dev/null || true
   rm -rf "$config"
   if declare -F extra_cleanup > /dev/null; then extra_cleanup; fi
@@ -43,6 +49,27 @@ start_game_with_disk_audio() {
   caption=$(xdotool getwindowname "$win")
   cx=$X
   cy=$((Y + HEIGHT - 372))
+}
+
+# start_window_manager: starts openbox on the session's display, with its settings read from
+# the system's files only (the fresh folder stands in for the user's), sets $wm_pid and waits
+# until it manages the screen; fails when it does not within 10 s.
+start_window_manager() {
+  # Under load the new server can take more than the second it was given to take clients.
+  for _ in $(seq 100); do
+    xdotool getdisplaygeometry > /dev/null 2>&1 && break
+    sleep 0.1
+  done
+  XDG_CONFIG_HOME="$config" XDG_CACHE_HOME="$config" openbox --sm-disable > "$config/openbox.log" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 100); do
+    kill -0 "$wm_pid" 2> /dev/null || break
+    xdotool get_desktop > /dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "FAIL: the window manager did not start on $DISPLAY:"
+  cat "$config/openbox.log"
+  return 1
 }
 
 since() { echo "$(date +%s.%N) - $start" | bc; }

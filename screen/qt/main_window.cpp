@@ -201,7 +201,14 @@ void MFVELKOR::controlChanged(Ctl c) {
 void MFVELKOR::mirrorWindow() {
   const ControlProps& p = g_.form[Ctl::MFVELKOR];
   setWindowTitle(QString::fromStdString(p.caption));
-  move(static_cast<int>(p.left) / g_.twipsPerPixelX, static_cast<int>(p.top) / g_.twipsPerPixelY);
+  // Under a window manager move() places the client area while the frame is still unknown
+  // (at start-up) and the frame once it is known, so the same position applied again shifts
+  // the window by its frame: it is placed only when the Form holds another position than the
+  // one it last took or reported.
+  if (const std::pair place{p.left, p.top}; placedAt_ != place) {
+    placedAt_ = place;
+    move(static_cast<int>(p.left) / g_.twipsPerPixelX, static_cast<int>(p.top) / g_.twipsPerPixelY);
+  }
   if (p.visible != isVisible() && !ending_) setVisible(p.visible);
 }
 
@@ -257,6 +264,7 @@ void MFVELKOR::moveEvent(QMoveEvent* e) {
   // The message box centres itself on the window wherever the user has moved it.
   const auto left = static_cast<Single>(x() * g_.twipsPerPixelX);
   const auto top = static_cast<Single>(y() * g_.twipsPerPixelY);
+  placedAt_ = {left, top};
   const ControlProps& p = g_.form[Ctl::MFVELKOR];
   if (left != p.left || top != p.top) g_.form.move(Ctl::MFVELKOR, left, top);
 }

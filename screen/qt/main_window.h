@@ -11,6 +11,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "state/game_state.h"
 #include "screen/qt/table_renderer.h"
@@ -106,6 +108,8 @@ class MFVELKOR : public QMainWindow, public Screen {
   std::array<QMenu*, kControlCount> menus_{};
   std::array<QTimer*, 6> timers_{};
   std::map<Window, std::function<void()>> modalWindows_;
+  // The Form's window position (twips) that the window last took from it or reported to it.
+  std::optional<std::pair<Single, Single>> placedAt_;
   bool openingShown_ = false;
   bool ending_ = false;
 };

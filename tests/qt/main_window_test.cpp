@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "controls/language.h"
@@ -85,6 +86,40 @@ TEST_F(MainWindowTest, WindowIsFixedAroundItsClientAreaAndTheTitleCoversIt) {
   EXPECT_EQ(window.centralWidget()->size(), QSize(kClientWidth, kClientHeight));
   EXPECT_EQ(window.size(), window.minimumSize());
   EXPECT_EQ(window.widget(Ctl::picMenu)->geometry(), QRect(0, 0, kClientWidth, kClientHeight));
+}
+
+// Qt sets WA_Moved at every move() of the window: cleared, it shows whether one came since.
+TEST_F(MainWindowTest, TheWindowIsPlacedOnlyWhenTheFormMovesIt) {
+  g.form.move(Ctl::MFVELKOR, 369 * 15, 312 * 15);
+  g.form.setVisible(Ctl::MFVELKOR, true);
+  QCoreApplication::processEvents();
+  const QPoint place = window.pos();
+  EXPECT_EQ(place, QPoint(369, 312));
+  window.setAttribute(Qt::WA_Moved, false);
+  g.form.setCaption(Ctl::MFVELKOR, "VELKOR Ver.3.02 by quib --- BGM");
+  g.form.setVisible(Ctl::MFVELKOR, true);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(window.testAttribute(Qt::WA_Moved));
+  EXPECT_EQ(window.pos(), place);
+  g.form.move(Ctl::MFVELKOR, 200 * 15, 100 * 15);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(window.testAttribute(Qt::WA_Moved));
+  EXPECT_EQ(window.pos(), QPoint(200, 100));
+}
+
+TEST_F(MainWindowTest, AWindowMovedOnTheDesktopTellsTheFormAndIsNotPlacedAgain) {
+  g.form.move(Ctl::MFVELKOR, 369 * 15, 312 * 15);
+  g.form.setVisible(Ctl::MFVELKOR, true);
+  QCoreApplication::processEvents();
+  window.setAttribute(Qt::WA_Moved, false);
+  window.windowHandle()->setFramePosition(QPoint(100, 80));  // as a drag of the title bar
+  QCoreApplication::processEvents();
+  EXPECT_FLOAT_EQ(g.form[Ctl::MFVELKOR].left, 100 * 15);
+  EXPECT_FLOAT_EQ(g.form[Ctl::MFVELKOR].top, 80 * 15);
+  g.form.setCaption(Ctl::MFVELKOR, "VELKOR Ver.3.02");
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(window.testAttribute(Qt::WA_Moved));
+  EXPECT_EQ(window.pos(), QPoint(100, 80));
 }
 
 TEST_F(MainWindowTest, MenuBarHoldsTheItemsInTheirMenus) {
