@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <utility>
+
 #include "sound/effect_sounds.h"
 
 namespace velkor {
@@ -12,7 +14,10 @@ namespace {
 constexpr int kEffectChannel = 0;
 }  // namespace
 
-SdlAudio::SdlAudio(std::string folder) : folder_(std::move(folder)) {
+_Mix_Music* SdlAudio::loadMusic(const std::string& path) { return Mix_LoadMUS(path.c_str()); }
+
+SdlAudio::SdlAudio(std::string folder, MusicLoader loader)
+    : folder_(std::move(folder)), loader_(std::move(loader)) {
   // SDL would otherwise catch SIGINT and SIGTERM for an event loop this program never reads,
   // and the game could no longer be ended by a signal.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -27,13 +32,25 @@ SdlAudio::SdlAudio(std::string folder) : folder_(std::move(folder)) {
   }
   Mix_AllocateChannels(1);
   open_ = true;
+  worker_ = std::thread([this] {
+    work();
+    SDL_TLSCleanup();  // SDL keeps an error buffer for each thread that loads
+  });
 }
 
 SdlAudio::~SdlAudio() {
   if (!open_) return;
+  {
+    std::lock_guard lock(mutex_);
+    stop_ = true;
+  }
+  changed_.notify_all();
+  worker_.join();
   Mix_HaltChannel(-1);
   Mix_HaltMusic();
   if (music_) Mix_FreeMusic(music_);
+  if (ahead_ && ahead_->music) Mix_FreeMusic(ahead_->music);
+  for (_Mix_Music* m : done_) Mix_FreeMusic(m);
   for (auto& [file, c] : chunks_)
     if (c) Mix_FreeChunk(c);
   Mix_CloseAudio();
@@ -87,13 +104,7 @@ void SdlAudio::openTrack(const std::string& file) {
   // One music stream: a second track takes the place of the first.
   if (!openTrack_.empty()) Mix_HaltMusic();
   openTrack_.clear();
-  // Every open loads the file anew, also for the music timer's restart of the same track:
-  // played again after a halt, a loaded track starts 0.2 to 0.6 s late in SDL_mixer's
-  // FluidSynth, leaving a hole in the music, while a fresh load starts within 0.1 s. The load
-  // blocks for about that long, at a restart only when every ball is at rest.
-  if (music_) Mix_FreeMusic(music_);
-  music_ = Mix_LoadMUS(path(file).c_str());
-  ++musicLoads_;
+  music_ = takeCopy(file, std::exchange(music_, nullptr));
   if (music_) openTrack_ = file;
 }
 
@@ -106,6 +117,77 @@ void SdlAudio::closeTrack(const std::string& file) {
   if (file != openTrack_) return;
   Mix_HaltMusic();
   openTrack_.clear();
+}
+
+// Hands the halted copy done with to the worker and takes the copy of track loaded ahead,
+// waiting for it only when the worker had another track's copy ahead, or none.
+_Mix_Music* SdlAudio::takeCopy(const std::string& track, _Mix_Music* done) {
+  std::unique_lock lock(mutex_);
+  if (done) done_.push_back(done);
+  wanted_ = track;
+  changed_.notify_all();
+  changed_.wait(lock, [&] { return ahead_ && ahead_->track == track; });
+  _Mix_Music* copy = ahead_->music;
+  ahead_.reset();
+  changed_.notify_all();  // the next copy of the same track
+  return copy;
+}
+
+bool SdlAudio::workerHasWork() const {
+  return !done_.empty() || (ahead_ ? ahead_->track != wanted_ : !wanted_.empty());
+}
+
+// Loads come before frees, since the window's thread may be waiting for a load. Every
+// load runs here, never two at once: SDL_mixer does not promise that loads may overlap.
+void SdlAudio::work() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [&] { return stop_ || workerHasWork(); });
+    if (stop_) return;
+    busy_ = true;
+    if (ahead_ && ahead_->track != wanted_) {
+      if (ahead_->music) done_.push_back(ahead_->music);
+      ahead_.reset();
+    }
+    if (!ahead_ && !wanted_.empty()) {
+      const std::string track = wanted_;
+      lock.unlock();
+      _Mix_Music* music = loader_(path(track));
+      lock.lock();
+      ++loads_;
+      if (music) ++copies_;
+      ahead_ = Copy{track, music};
+    } else {
+      const std::vector<_Mix_Music*> done = std::exchange(done_, {});
+      lock.unlock();
+      // None of them plays: each was halted before it was handed over.
+      for (_Mix_Music* m : done) Mix_FreeMusic(m);
+      lock.lock();
+      copies_ -= static_cast<int>(done.size());
+    }
+    busy_ = false;
+    changed_.notify_all();
+  }
+}
+
+int SdlAudio::musicLoads() const {
+  std::lock_guard lock(mutex_);
+  return loads_;
+}
+
+std::string SdlAudio::trackLoadedAhead() const {
+  std::lock_guard lock(mutex_);
+  return ahead_ && ahead_->music ? ahead_->track : std::string();
+}
+
+int SdlAudio::musicCopies() const {
+  std::lock_guard lock(mutex_);
+  return copies_;
+}
+
+void SdlAudio::waitForWorker() {
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [&] { return !busy_ && !workerHasWork(); });
 }
 
 }  // namespace velkor
